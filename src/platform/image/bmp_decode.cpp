@@ -1,0 +1,4 @@
+#include "platform/image/decode.h"
+namespace kadrex {
+bool DecodeBmp(std::span<const std::uint8_t>, RowSink&) { return false; }
+}  // namespace kadrex

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/image/picture.h"
+
+namespace kadrex {
+
+// Where a decoder puts its rows. Decoders that can deliver rows in order stream them,
+// so a batch run can shrink a photo without ever holding it at full size.
+class RowSink {
+ public:
+  virtual ~RowSink() = default;
+  // The upright picture's size, once, before any row; false stops the decoder.
+  virtual bool Begin(int width, int height) = 0;
+  // One row of width x 3 bytes of RGB; rows arrive top-down, exactly height of them.
+  virtual void Row(const std::uint8_t* rgb) = 0;
+  // For decoders that had to build the whole picture first.
+  virtual bool Take(Picture&& whole);
+};
+
+// Collects the rows into a picture.
+class PictureSink final : public RowSink {
+ public:
+  bool Begin(int width, int height) override;
+  void Row(const std::uint8_t* rgb) override;
+  bool Take(Picture&& whole) override;
+  // The picture once all rows have arrived; empty otherwise.
+  Picture Result() &&;
+
+ private:
+  Picture picture_;
+  int rows_ = 0;
+};
+
+}  // namespace kadrex
