@@ -24,8 +24,11 @@ std::wstring Widen(const std::string& text) {
   std::size_t i = 0;
   while (i < text.size()) {
     const unsigned char lead = text[i];
-    const int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2
-                                     : (lead & 0xF8) == 0xF0 ? 3 : -1;
+    const int extra = lead < 0x80             ? 0
+                      : (lead & 0xE0) == 0xC0 ? 1
+                      : (lead & 0xF0) == 0xE0 ? 2
+                      : (lead & 0xF8) == 0xF0 ? 3
+                                              : -1;
     char32_t code = lead & (0x7F >> (extra + (extra > 0)));
     bool valid = extra >= 0 && i + extra < text.size();
     for (int k = 1; valid && k <= extra; ++k) {

@@ -51,10 +51,10 @@ bool ImageStore::LoadFileResized(int number, const std::string& path, int width,
   return true;
 }
 
-bool ImageStore::DecodeMemory(int number, const std::uint8_t* data, std::size_t bound) {
+bool ImageStore::DecodeMemory(int number, std::span<const std::uint8_t> block, std::size_t bound) {
   pictures_.erase(number);
   Picture picture;
-  if (data == nullptr || !Decode({data, bound}, picture)) return false;
+  if (!Decode(block.first(std::min(bound, block.size())), picture)) return false;
   pictures_[number] = std::move(picture);
   return true;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 
 #include "platform/image/picture.h"
@@ -22,8 +23,8 @@ class ImageStore {
   // LoadFile followed by Resize, in one streaming pass where the format allows, so
   // that a large photo is never held at full size. Same pixels as the two steps.
   bool LoadFileResized(int number, const std::string& path, int width, int height);
-  // Decodes a picture held in memory, reading at most bound bytes of it.
-  bool DecodeMemory(int number, const std::uint8_t* data, std::size_t bound);
+  // Decodes a picture held in memory, reading at most bound bytes of the block.
+  bool DecodeMemory(int number, std::span<const std::uint8_t> block, std::size_t bound);
 
   // A black picture; a size of 0 leaves the number empty, as after a failed load.
   bool CreateBlack(int number, int width, int height);

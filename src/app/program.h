@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/dispatcher.h"
+#include "editor/display_scale.h"
+#include "platform/gui.h"
+#include "platform/image/image_store.h"
+#include "platform/system.h"
+
+namespace kadrex {
+
+// Everything the running program holds; it starts empty and lives until the end.
+struct Program {
+  Program(Gui& gui, System& system) : gui(gui), system(system) {}
+
+  Gui& gui;
+  System& system;
+  ImageStore images;
+  DisplayScale scale;
+  Colour iconTransparentColour = 0;
+  Dispatcher dispatcher;
+  bool running = true;
+};
+
+// The whole program: start-up, then the event loop until the program ends. Returns at
+// once when another copy is running.
+void RunKadrex(Gui& gui, System& system);
+
+}  // namespace kadrex

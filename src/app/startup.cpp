@@ -1,0 +1,36 @@
+#include <span>
+
+#include "app/builtin_picture.h"
+#include "app/program.h"
+#include "app/shell_commands.h"
+#include "converter/converter_window.h"
+#include "editor/editor_fonts.h"
+#include "platform/path_parts.h"
+
+namespace kadrex {
+
+namespace {
+
+constexpr int kWorkingImage = 0;
+constexpr std::size_t kBuiltinPictureBound = 10'000'000;
+// No pixel read ever returns this value, so the icons the program writes are opaque.
+constexpr Colour kIconTransparentColour = 0x01000000;
+
+void RegisterHandlers(Program& program) { RegisterShellCommands(program); }
+
+}  // namespace
+
+void RunKadrex(Gui& gui, System& system) {
+  if (system.InstanceAlreadyRunning(FilePart(system.ProgramPath()))) return;
+  Program program(gui, system);
+  program.scale = ComputeDisplayScale(gui.DesktopSize());
+  CreateEditorFonts(gui, program.scale);
+  program.images.DecodeMemory(kWorkingImage, std::span(kBuiltinPicture, kBuiltinPictureSize),
+                              kBuiltinPictureBound);
+  program.iconTransparentColour = kIconTransparentColour;
+  CreateConverterWindow(gui);
+  RegisterHandlers(program);
+  while (program.running) program.dispatcher.Dispatch(gui.WaitEvent());
+}
+
+}  // namespace kadrex

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/gui.h"
+#include "platform/spin_field_value.h"
+
+namespace kadrex::test {
+
+// A toolkit that records what the program made and set, and lets a test queue events
+// and dialog answers.
+class FakeGui : public Gui {
+ public:
+  enum class Kind { Button, Label, SpinField, TrackBar };
+
+  struct Window {
+    std::string title;
+    Point position;
+    Size client;
+    unsigned frame = 0;
+    bool fixedSize = false;
+  };
+
+  struct Control {
+    int window = 0;
+    Kind kind = Kind::Button;
+    Rect place;
+    std::string text;
+    TextAlign align = TextAlign::Left;
+    int minimum = 0;
+    int maximum = 0;
+    bool tickMarks = false;
+    int value = 0;  // track bar position
+    std::optional<SpinFieldValue> spin;
+    int font = -1;
+  };
+
+  struct Font {
+    std::string face;
+    int points = 0;
+    bool bold = false;
+  };
+
+  struct Message {
+    std::string caption;
+    std::string text;
+  };
+
+  bool OpenWindow(int window, const std::string& title, Point position, Size client,
+                  unsigned frame) override;
+  void FixWindowSize(int window) override;
+  Point WindowPosition(int window) override;
+  Size DesktopSize() override { return desktop; }
+
+  void AddButton(int window, int control, Rect place, const std::string& text) override;
+  void AddLabel(int window, int control, Rect place, const std::string& text,
+                TextAlign align) override;
+  void AddSpinField(int window, int control, Rect place, int minimum, int maximum) override;
+  void AddTrackBar(int window, int control, Rect place, int minimum, int maximum,
+                   bool tickMarks) override;
+
+  void SetText(int control, const std::string& text) override;
+  std::string Text(int control) override;
+  void SetValue(int control, int value) override;
+  int Value(int control) override;
+
+  bool CreateFont(int font, const std::string& face, int points, bool bold) override;
+  void SetFont(int control, int font) override;
+
+  bool CreateMenuBar(int menu, int window) override;
+  void AddMenuTitle(int menu, const std::string& text) override;
+  void AddMenuItem(int menu, int item, const std::string& text) override;
+  void OpenSubmenu(int menu, const std::string& text) override;
+  void CloseSubmenu(int menu) override;
+  void AddMenuSeparator(int menu) override;
+
+  void ShowMessage(const std::string& caption, const std::string& text) override;
+  std::vector<std::string> ChooseFilesToOpen(const std::string& title, const std::string& filter,
+                                             bool several) override;
+
+  // Hands out the queued events; a Close event once they are used up.
+  Event WaitEvent() override;
+
+  // What a user does: typing into a field, moving a bar; neither raises an event here.
+  void Type(int control, const std::string& text);
+
+  Size desktop{1280, 1024};
+  std::map<int, Window> windows;
+  std::map<int, Control> controls;
+  std::vector<int> creationOrder;
+  std::map<int, Font> fonts;
+  // Each menu as lines: "title X", "item N X", "submenu X", "end", "separator".
+  std::map<int, std::vector<std::string>> menus;
+  std::vector<Message> messages;
+  std::deque<Event> events;
+  std::deque<std::vector<std::string>> openDialogAnswers;
+  std::vector<std::string> openDialogTitles;
+
+ private:
+  Control& Add(int window, int control, Kind kind, Rect place);
+};
+
+}  // namespace kadrex::test
