@@ -17,7 +17,7 @@ constexpr FontSpec kEditorFonts[] = {{kLargeFont, 16}, {kMediumFont, 12}, {kSmal
 
 void CreateEditorFonts(Gui& gui, DisplayScale scale) {
   for (const FontSpec& spec : kEditorFonts) {
-    gui.CreateFont(spec.font, kEditorFontFace, Scaled(spec.designPoints, scale.y), true);
+    gui.MakeFont(spec.font, kEditorFontFace, Scaled(spec.designPoints, scale.y), true);
   }
 }
 

@@ -76,7 +76,7 @@ class Gui {
   virtual int Value(int control) = 0;
 
   // A font by face, size in points and weight; replaces a font of the same number.
-  virtual bool CreateFont(int font, const std::string& face, int points, bool bold) = 0;
+  virtual bool MakeFont(int font, const std::string& face, int points, bool bold) = 0;
   virtual void SetFont(int control, int font) = 0;
 
   // The menu bar of a window, filled in order: titles, items, submenus, separators.

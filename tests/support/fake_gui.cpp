@@ -70,7 +70,7 @@ int FakeGui::Value(int control) {
   return target.spin ? target.spin->Value() : target.value;
 }
 
-bool FakeGui::CreateFont(int font, const std::string& face, int points, bool bold) {
+bool FakeGui::MakeFont(int font, const std::string& face, int points, bool bold) {
   fonts[font] = Font{face, points, bold};
   return true;
 }

@@ -68,7 +68,7 @@ class FakeGui : public Gui {
   void SetValue(int control, int value) override;
   int Value(int control) override;
 
-  bool CreateFont(int font, const std::string& face, int points, bool bold) override;
+  bool MakeFont(int font, const std::string& face, int points, bool bold) override;
   void SetFont(int control, int font) override;
 
   bool CreateMenuBar(int menu, int window) override;
