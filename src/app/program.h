@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/dispatcher.h"
+#include "converter/batch_run.h"
+#include "converter/batch_sources.h"
 #include "editor/display_scale.h"
 #include "platform/gui.h"
 #include "platform/image/image_store.h"
@@ -15,6 +17,8 @@ struct Program {
   Gui& gui;
   System& system;
   ImageStore images;
+  BatchSources sources;
+  BatchContext batch{gui, system, images, sources};
   DisplayScale scale;
   Colour iconTransparentColour = 0;
   Dispatcher dispatcher;

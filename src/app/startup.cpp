@@ -3,7 +3,10 @@
 #include "app/builtin_picture.h"
 #include "app/program.h"
 #include "app/shell_commands.h"
+#include "converter/batch_run.h"
 #include "converter/converter_window.h"
+#include "converter/main_menu.h"
+#include "converter/working_image.h"
 #include "editor/editor_fonts.h"
 #include "platform/path_parts.h"
 
@@ -11,12 +14,16 @@ namespace kadrex {
 
 namespace {
 
-constexpr int kWorkingImage = 0;
 constexpr std::size_t kBuiltinPictureBound = 10'000'000;
 // No pixel read ever returns this value, so the icons the program writes are opaque.
 constexpr Colour kIconTransparentColour = 0x01000000;
 
-void RegisterHandlers(Program& program) { RegisterShellCommands(program); }
+void RegisterHandlers(Program& program) {
+  RegisterShellCommands(program);
+  Dispatcher& dispatcher = program.dispatcher;
+  dispatcher.OnMenuItem(kOpenFilesItem, [&program] { ChooseBatchFiles(program.batch); });
+  dispatcher.OnControl(kOkButton, [&program] { RunBatch(program.batch); });
+}
 
 }  // namespace
 

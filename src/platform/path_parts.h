@@ -4,6 +4,14 @@
 
 namespace kadrex {
 
+// The separator the program puts between a folder and a name. Windows takes "\\"; the
+// native test build runs on a system that takes only "/".
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
 // Parts of a path, split at the last "\" or "/".
 // Folder part: up to and including the last separator; empty when there is none.
 std::string FolderPart(const std::string& path);

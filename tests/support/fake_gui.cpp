@@ -101,6 +101,7 @@ void FakeGui::AddMenuSeparator(int menu) { menus.at(menu).push_back("separator")
 
 void FakeGui::ShowMessage(const std::string& caption, const std::string& text) {
   messages.push_back({caption, text});
+  if (onMessage) onMessage(messages.back());
 }
 
 std::vector<std::string> FakeGui::ChooseFilesToOpen(const std::string& title, const std::string&,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -96,6 +97,8 @@ class FakeGui : public Gui {
   // Each menu as lines: "title X", "item N X", "submenu X", "end", "separator".
   std::map<int, std::vector<std::string>> menus;
   std::vector<Message> messages;
+  // Runs while a message box is shown, before the program goes on.
+  std::function<void(const Message&)> onMessage;
   std::deque<Event> events;
   std::deque<std::vector<std::string>> openDialogAnswers;
   std::vector<std::string> openDialogTitles;
