@@ -43,7 +43,7 @@ class RecordingSink final : public RowSink {
   bool accept_;
 };
 
-// --- Uncompressed depths: a 5 x 3 picture, so every depth pads its rows -------------
+// --- Uncompressed depths: 5 x 4, so every depth pads its rows and no row repeats its mirror
 
 struct DepthCase {
   int bitCount;
@@ -72,13 +72,13 @@ TEST_P(BmpDepth, DecodesEveryPixel) {
   const std::vector<Rgb> colours =
       bitCount == 1 ? std::vector<Rgb>{kRed, kBlue} : std::vector<Rgb>{kRed, kGreen, kBlue, kWhite};
   constexpr int kWidth = 5;
-  constexpr int kHeight = 3;
+  constexpr int kHeight = 4;
   std::vector<std::vector<Rgb>> expected(kHeight);
   std::vector<std::vector<std::uint32_t>> stored(kHeight);
   for (int y = 0; y < kHeight; ++y) {
     const int storedRow = topDown ? y : kHeight - 1 - y;
     for (int x = 0; x < kWidth; ++x) {
-      const std::size_t index = (x + 2 * y) % colours.size();
+      const std::size_t index = (x + y) % colours.size();
       expected[y].push_back(colours[index]);
       stored[storedRow].push_back(StoredValue(bitCount, index, colours[index]));
     }
