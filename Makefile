@@ -15,4 +15,4 @@ test: native
 	ctest --test-dir $(NATIVE) --output-on-failure -j$(JOBS)
 
 bench: native
-	$(NATIVE)/bench/kadrex-bench $(NATIVE)/bench
+	$(NATIVE)/bench/kadrex-bench $(NATIVE)/bench $(if $(RUNS),--runs $(RUNS))
