@@ -4,6 +4,7 @@
 #include "converter/batch_run.h"
 #include "converter/batch_sources.h"
 #include "editor/display_scale.h"
+#include "editor/editor_context.h"
 #include "platform/gui.h"
 #include "platform/image/image_store.h"
 #include "platform/system.h"
@@ -20,10 +21,14 @@ struct Program {
   BatchSources sources;
   BatchContext batch{gui, system, images, sources};
   DisplayScale scale;
+  EditorContext editor{gui, system, images, sources, scale, {}};
   Colour iconTransparentColour = 0;
   Dispatcher dispatcher;
   bool running = true;
 };
+
+// Routes every menu item and control of both windows to its handler.
+void ConnectHandlers(Program& program);
 
 // The whole program: start-up, then the event loop until the program ends. Returns at
 // once when another copy is running.

@@ -8,6 +8,9 @@
 #include "converter/main_menu.h"
 #include "converter/working_image.h"
 #include "editor/editor_fonts.h"
+#include "editor/editor_window.h"
+#include "editor/picture_sources.h"
+#include "editor/zoom.h"
 #include "platform/path_parts.h"
 
 namespace kadrex {
@@ -18,14 +21,21 @@ constexpr std::size_t kBuiltinPictureBound = 10'000'000;
 // No pixel read ever returns this value, so the icons the program writes are opaque.
 constexpr Colour kIconTransparentColour = 0x01000000;
 
-void RegisterHandlers(Program& program) {
+}  // namespace
+
+void ConnectHandlers(Program& program) {
   RegisterShellCommands(program);
   Dispatcher& dispatcher = program.dispatcher;
   dispatcher.OnMenuItem(kOpenFilesItem, [&program] { ChooseBatchFiles(program.batch); });
   dispatcher.OnControl(kOkButton, [&program] { RunBatch(program.batch); });
+  EditorContext& editor = program.editor;
+  dispatcher.OnControl(kEditorButton, [&editor] { OpenEditor(editor); });
+  dispatcher.SetZoomGate([&editor](int control) { return ZoomRule(editor, control); });
+  dispatcher.OnControl(kResetButton, [&editor] { ResetAllActions(editor); });
+  dispatcher.OnControl(kOpenFileButton, [&editor] { OpenPictureFile(editor); });
+  dispatcher.OnControl(kTakeShownSizeButton, [&editor] { TakeShownSize(editor); });
+  dispatcher.OnControl(kFromClipboardButton, [&editor] { PasteFromClipboard(editor); });
 }
-
-}  // namespace
 
 void RunKadrex(Gui& gui, System& system) {
   if (system.InstanceAlreadyRunning(FilePart(system.ProgramPath()))) return;
@@ -36,7 +46,7 @@ void RunKadrex(Gui& gui, System& system) {
                               kBuiltinPictureBound);
   program.iconTransparentColour = kIconTransparentColour;
   CreateConverterWindow(gui);
-  RegisterHandlers(program);
+  ConnectHandlers(program);
   while (program.running) program.dispatcher.Dispatch(gui.WaitEvent());
 }
 

@@ -52,6 +52,30 @@ void FakeGui::AddTrackBar(int window, int control, Rect place, int minimum, int 
   bar.value = minimum;
 }
 
+void FakeGui::AddScrollArea(int window, int control, Rect place, Size inner, int step) {
+  Control& area = Add(window, control, Kind::ScrollArea, place);
+  area.inner = inner;
+  area.step = step;
+}
+
+void FakeGui::AddImageView(int scrollArea, int control, Point position, Size size) {
+  Control& view = Add(controls.at(scrollArea).window, control, Kind::ImageView,
+                      {position.x, position.y, size.width, size.height});
+  view.parent = scrollArea;
+}
+
+void FakeGui::ShowPicture(int control, const Picture* picture) {
+  Control& view = controls.at(control);
+  view.shown = picture ? *picture : Picture{};
+  view.place.width = view.shown.width;
+  view.place.height = view.shown.height;
+}
+
+void FakeGui::MoveControl(int control, Point position) {
+  controls.at(control).place.x = position.x;
+  controls.at(control).place.y = position.y;
+}
+
 void FakeGui::SetText(int control, const std::string& text) { Type(control, text); }
 
 std::string FakeGui::Text(int control) { return controls.at(control).text; }
@@ -99,14 +123,42 @@ void FakeGui::CloseSubmenu(int menu) { menus.at(menu).push_back("end"); }
 
 void FakeGui::AddMenuSeparator(int menu) { menus.at(menu).push_back("separator"); }
 
+bool FakeGui::CreatePopupMenu(int menu, int window) { return CreateMenuBar(menu, window); }
+
+void FakeGui::ShowPopupMenu(int menu, Point at) { popupsShown.emplace_back(menu, at); }
+
+std::string FakeGui::ChooseFileToSave(const std::string& title, const std::string&,
+                                      const std::string&, int) {
+  saveDialogTitles.push_back(title);
+  if (saveDialogAnswers.empty()) return {};
+  std::string answer = std::move(saveDialogAnswers.front());
+  saveDialogAnswers.pop_front();
+  return answer;
+}
+
+bool FakeGui::AskYesNo(const std::string& caption, const std::string& text) {
+  questions.push_back({caption, text});
+  if (yesNoAnswers.empty()) return false;
+  const bool answer = yesNoAnswers.front();
+  yesNoAnswers.pop_front();
+  return answer;
+}
+
+bool FakeGui::FetchClipboardPicture(Picture& picture) {
+  if (!clipboard) return false;
+  picture = *clipboard;
+  return true;
+}
+
 void FakeGui::ShowMessage(const std::string& caption, const std::string& text) {
   messages.push_back({caption, text});
   if (onMessage) onMessage(messages.back());
 }
 
-std::vector<std::string> FakeGui::ChooseFilesToOpen(const std::string& title, const std::string&,
-                                                    bool) {
+std::vector<std::string> FakeGui::ChooseFilesToOpen(const std::string& title,
+                                                    const std::string& filter, bool) {
   openDialogTitles.push_back(title);
+  openDialogFilters.push_back(filter);
   if (openDialogAnswers.empty()) return {};
   std::vector<std::string> answer = std::move(openDialogAnswers.front());
   openDialogAnswers.pop_front();

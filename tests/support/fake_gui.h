@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/gui.h"
+#include "platform/image/picture.h"
 #include "platform/spin_field_value.h"
 
 namespace kadrex::test {
@@ -16,7 +17,7 @@ namespace kadrex::test {
 // and dialog answers.
 class FakeGui : public Gui {
  public:
-  enum class Kind { Button, Label, SpinField, TrackBar };
+  enum class Kind { Button, Label, SpinField, TrackBar, ScrollArea, ImageView };
 
   struct Window {
     std::string title;
@@ -38,6 +39,10 @@ class FakeGui : public Gui {
     int value = 0;  // track bar position
     std::optional<SpinFieldValue> spin;
     int font = -1;
+    Size inner;       // scroll area
+    int step = 0;     // scroll area
+    int parent = -1;  // image view: its scroll area
+    Picture shown;    // image view: a copy of what it shows
   };
 
   struct Font {
@@ -64,6 +69,11 @@ class FakeGui : public Gui {
   void AddTrackBar(int window, int control, Rect place, int minimum, int maximum,
                    bool tickMarks) override;
 
+  void AddScrollArea(int window, int control, Rect place, Size inner, int step) override;
+  void AddImageView(int scrollArea, int control, Point position, Size size) override;
+  void ShowPicture(int control, const Picture* picture) override;
+  void MoveControl(int control, Point position) override;
+
   void SetText(int control, const std::string& text) override;
   std::string Text(int control) override;
   void SetValue(int control, int value) override;
@@ -78,10 +88,17 @@ class FakeGui : public Gui {
   void OpenSubmenu(int menu, const std::string& text) override;
   void CloseSubmenu(int menu) override;
   void AddMenuSeparator(int menu) override;
+  bool CreatePopupMenu(int menu, int window) override;
+  void ShowPopupMenu(int menu, Point at) override;
 
   void ShowMessage(const std::string& caption, const std::string& text) override;
   std::vector<std::string> ChooseFilesToOpen(const std::string& title, const std::string& filter,
                                              bool several) override;
+
+  std::string ChooseFileToSave(const std::string& title, const std::string& defaultName,
+                               const std::string& filter, int filterIndex) override;
+  bool AskYesNo(const std::string& caption, const std::string& text) override;
+  bool FetchClipboardPicture(Picture& picture) override;
 
   // Hands out the queued events; a Close event once they are used up.
   Event WaitEvent() override;
@@ -102,6 +119,13 @@ class FakeGui : public Gui {
   std::deque<Event> events;
   std::deque<std::vector<std::string>> openDialogAnswers;
   std::vector<std::string> openDialogTitles;
+  std::vector<std::string> openDialogFilters;
+  std::deque<std::string> saveDialogAnswers;
+  std::vector<std::string> saveDialogTitles;
+  std::deque<bool> yesNoAnswers;
+  std::vector<Message> questions;
+  std::optional<Picture> clipboard;
+  std::vector<std::pair<int, Point>> popupsShown;
 
  private:
   Control& Add(int window, int control, Kind kind, Rect place);

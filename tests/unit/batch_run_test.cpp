@@ -60,6 +60,7 @@ TEST_F(BatchRun, ConvertsEveryChosenFileInEachFormatAtTheFieldsSize) {
   gui.openDialogAnswers.push_back({a, b});
   ChooseBatchFiles(batch);
   EXPECT_EQ(gui.openDialogTitles, Lines{"Выбрать файл(ы)"});
+  EXPECT_EQ(gui.openDialogFilters, Lines{"PNG  JPG  BMP|*.png;*.jpg;*.JPG;*.JEPG;*.jpeg;*.bmp|"});
   EXPECT_EQ(sources.fileList, (Lines{a, b}));
   gui.SetValue(kBatchWidthField, 32);
   gui.SetValue(kBatchHeightField, 20);
