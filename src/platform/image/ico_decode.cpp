@@ -1,8 +1,8 @@
+#include "platform/image/decode.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
-
-#include "platform/image/decode.h"
 
 #include "platform/image/bmp_info.h"
 #include "platform/image/bmp_rows.h"
@@ -21,9 +21,8 @@ constexpr std::size_t kEntryOffsetAt = 12;
 // No real icon holds more sizes than this; further entries are not looked at.
 constexpr std::size_t kMostEntries = 256;
 
-constexpr std::array<std::uint8_t, 8> kPngSignature{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-// The IHDR chunk comes first: its length and type, then width, height, bit depth
-// and colour type.
+// A PNG's IHDR chunk follows its signature: length and type, then width, height, bit
+// depth and colour type.
 constexpr std::size_t kIhdrTypeAt = 12;
 constexpr std::array<std::uint8_t, 4> kIhdrType{'I', 'H', 'D', 'R'};
 constexpr std::size_t kPngWidthAt = 16;
@@ -44,8 +43,7 @@ constexpr std::array<int, 7> kPngChannels{1, 0, 3, 1, 2, 0, 4};
 
 bool ReadPngImage(IconImage& image) {
   const std::span<const std::uint8_t> bytes = image.bytes;
-  if (bytes.size() <= kPngColourTypeAt ||
-      !std::equal(kPngSignature.begin(), kPngSignature.end(), bytes.begin()) ||
+  if (bytes.size() <= kPngColourTypeAt || DetectFormat(bytes) != PictureFormat::Png ||
       !std::equal(kIhdrType.begin(), kIhdrType.end(), bytes.begin() + kIhdrTypeAt)) {
     return false;
   }
