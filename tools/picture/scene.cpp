@@ -109,28 +109,36 @@ bool NamePixel(float x, float y) {
                    static_cast<int>(std::floor(y)) - kNameY);
 }
 
-bool InRoundedBox(float x, float y, float left, float top, float right, float bottom,
-                  float radius) {
-  const float cx = std::clamp(x, left + radius, right - radius);
-  const float cy = std::clamp(y, top + radius, bottom - radius);
-  return x >= left && x <= right && y >= top && y <= bottom && Distance(x, y, cx, cy) <= radius;
+struct Box {
+  float left, top, right, bottom;
+  bool Holds(float x, float y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+};
+
+// A box with its corners rounded off by the radius.
+bool InRoundedBox(float x, float y, const Box& box, float radius) {
+  const float cx = std::clamp(x, box.left + radius, box.right - radius);
+  const float cy = std::clamp(y, box.top + radius, box.bottom - radius);
+  return box.Holds(x, y) && Distance(x, y, cx, cy) <= radius;
 }
 
-// A small camera beside the name; nothing (false) outside it.
+constexpr Box kCameraBodyBox{176, 24, 206, 44};
+constexpr Box kViewfinderBox{181, 20, 192, 26};
+constexpr Box kFlashBox{199, 27, 203, 29};
+constexpr float kLensX = 191, kLensY = 34;
+constexpr float kGlassRadius = 4.5f, kRingRadius = 7, kGleamRadius = 1.5f;
+
+// A small camera beside the name; false outside it.
 bool Camera(float x, float y, Rgb& colour) {
-  constexpr float kLeft = 176, kTop = 24, kRight = 206, kBottom = 44;
-  constexpr float kLensX = 191, kLensY = 34;
   const float lens = Distance(x, y, kLensX, kLensY);
-  if (Distance(x, y, kLensX - 2, kLensY - 2) <= 1.5f) {
+  if (Distance(x, y, kLensX - 2, kLensY - 2) <= kGleamRadius) {
     colour = kInk;
-  } else if (lens <= 4.5f) {
+  } else if (lens <= kGlassRadius) {
     colour = kLensGlass;
-  } else if (lens <= 7) {
+  } else if (lens <= kRingRadius) {
     colour = kLensRing;
-  } else if (x >= 199 && x <= 203 && y >= 27 && y <= 29) {
+  } else if (kFlashBox.Holds(x, y)) {
     colour = kFlash;
-  } else if (InRoundedBox(x, y, kLeft, kTop, kRight, kBottom, 3) ||
-             InRoundedBox(x, y, 181, 20, 192, 26, 1.5f)) {
+  } else if (InRoundedBox(x, y, kCameraBodyBox, 3) || InRoundedBox(x, y, kViewfinderBox, 1.5f)) {
     colour = kCameraBody;
   } else {
     return false;
