@@ -21,7 +21,7 @@ struct Program {
   BatchSources sources;
   BatchContext batch{gui, system, images, sources};
   DisplayScale scale;
-  EditorContext editor{gui, system, images, sources, scale, {}};
+  EditorContext editor{gui, system, images, sources, scale};
   Colour iconTransparentColour = 0;
   Dispatcher dispatcher;
   bool running = true;

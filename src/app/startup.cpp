@@ -9,6 +9,7 @@
 #include "converter/working_image.h"
 #include "editor/editor_fonts.h"
 #include "editor/editor_window.h"
+#include "editor/frame_editing.h"
 #include "editor/picture_sources.h"
 #include "editor/zoom.h"
 #include "platform/path_parts.h"
@@ -35,6 +36,13 @@ void ConnectHandlers(Program& program) {
   dispatcher.OnControl(kOpenFileButton, [&editor] { OpenPictureFile(editor); });
   dispatcher.OnControl(kTakeShownSizeButton, [&editor] { TakeShownSize(editor); });
   dispatcher.OnControl(kFromClipboardButton, [&editor] { PasteFromClipboard(editor); });
+  for (const int button :
+       {kTopEdgeUpButton, kTopEdgeDownButton, kBottomEdgeUpButton, kBottomEdgeDownButton,
+        kLeftEdgeLeftButton, kLeftEdgeRightButton, kRightEdgeLeftButton, kRightEdgeRightButton}) {
+    dispatcher.OnControl(button, [&editor, button] { MoveFrameEdge(editor, button); });
+  }
+  dispatcher.OnControl(kCropButton, [&editor] { CropToFrame(editor); });
+  dispatcher.OnControl(kFrameColourBar, [&editor] { ChangeFrameColour(editor); });
 }
 
 void RunKadrex(Gui& gui, System& system) {

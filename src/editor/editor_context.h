@@ -2,6 +2,7 @@
 
 #include "converter/batch_sources.h"
 #include "editor/display_scale.h"
+#include "editor/mouse_selection.h"
 #include "platform/gui.h"
 #include "platform/image/image_store.h"
 #include "platform/system.h"
@@ -47,12 +48,19 @@ struct EditorState {
 
 // What the editor's handlers work with.
 struct EditorContext {
+  EditorContext(Gui& gui, System& system, ImageStore& images, BatchSources& sources,
+                const DisplayScale& scale)
+      : gui(gui), system(system), images(images), sources(sources), scale(scale) {}
+  EditorContext(const EditorContext&) = delete;
+  EditorContext& operator=(const EditorContext&) = delete;
+
   Gui& gui;
   System& system;
   ImageStore& images;
   BatchSources& sources;
   const DisplayScale& scale;
   EditorState state;
+  MouseSelection selection{*this};
 };
 
 }  // namespace kadrex

@@ -5,6 +5,14 @@
 namespace kadrex {
 
 inline constexpr int kEditorWindow = 0;
+inline constexpr int kTopEdgeUpButton = 11;
+inline constexpr int kTopEdgeDownButton = 12;
+inline constexpr int kBottomEdgeUpButton = 13;
+inline constexpr int kBottomEdgeDownButton = 14;
+inline constexpr int kLeftEdgeLeftButton = 15;
+inline constexpr int kLeftEdgeRightButton = 16;
+inline constexpr int kRightEdgeLeftButton = 17;
+inline constexpr int kRightEdgeRightButton = 18;
 inline constexpr int kZoomBar = 23;
 inline constexpr int kFrameColourBar = 24;
 inline constexpr int kCropButton = 25;

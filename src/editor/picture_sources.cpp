@@ -50,6 +50,7 @@ bool LastSource(EditorContext& editor, std::string& path) {
 void OpenEditor(EditorContext& editor) {
   editor.state.editorOpened = true;
   CreateEditorWindow(editor);
+  editor.gui.HookPreviewView(kPreviewView, editor.selection);
   std::string path;
   if (LastSource(editor, path)) editor.images.LoadFile(kWorkingImage, path);
   KeepAsLoaded(editor.images);

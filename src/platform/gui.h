@@ -32,6 +32,16 @@ struct Size {
   int height = 0;
 };
 
+// Mouse input of an image view that the program handles in place of the view. Points
+// are in the view's client coordinates, so they are pixels of the shown picture.
+class PreviewMouse {
+ public:
+  virtual ~PreviewMouse() = default;
+  virtual void LeftButtonDown(Point at) = 0;
+  virtual void MouseMove(Point at, bool leftButtonDown) = 0;
+  virtual void LeftButtonUp() = 0;
+};
+
 // Frame elements of a window.
 enum WindowFrame : unsigned {
   kTitleBar = 1,
@@ -69,6 +79,28 @@ class Gui {
   virtual void AddTrackBar(int window, int control, Rect place, int minimum, int maximum,
                            bool tickMarks) = 0;
 
+  // A scrolling area whose inner area has a fixed size in pixels, centred while smaller
+  // than the visible part; the arrows and wheel scroll by step pixels.
+  virtual void AddScrollArea(int window, int control, Rect place, Size inner, int step) = 0;
+  // An image view inside a scroll area, at a pixel position of its inner area. It always
+  // takes the exact size of the picture it shows, so its client coordinates are pixels.
+  virtual void AddImageView(int scrollArea, int control, Point position, Size size) = 0;
+  // Shows a copy of the picture 1:1; nullptr or an empty picture shows nothing.
+  virtual void ShowPicture(int control, const Picture* picture) = 0;
+  // From now on the view's left-button presses, releases and mouse moves go to mouse
+  // and nowhere else; every other message reaches the view as before.
+  virtual void HookPreviewView(int control, PreviewMouse& mouse) = 0;
+  // The screen side of a mouse selection on a view: the cursor kept inside its client
+  // area, the mouse captured, and a dotted focus rectangle drawn by inverting the screen
+  // (drawing the same rectangle twice removes it; never drawn into a picture).
+  virtual void ConfineCursor(int control) = 0;
+  virtual void FreeCursor() = 0;
+  virtual void CaptureMouse(int control) = 0;
+  virtual void ReleaseMouse() = 0;
+  virtual void ToggleFocusRect(int control, Rect rect) = 0;
+  // Moves a control within its parent, keeping its size.
+  virtual void MoveControl(int control, Point position) = 0;
+
   virtual void SetText(int control, const std::string& text) = 0;
   virtual std::string Text(int control) = 0;
   // Track bar position, or spin field value written as decimal text.
@@ -86,6 +118,11 @@ class Gui {
   virtual void OpenSubmenu(int menu, const std::string& text) = 0;
   virtual void CloseSubmenu(int menu) = 0;
   virtual void AddMenuSeparator(int menu) = 0;
+  // A popup menu owned by a window, filled with AddMenuItem.
+  virtual bool CreatePopupMenu(int menu, int window) = 0;
+  // Brings the owner to the front and shows the menu with its top-left corner at a screen
+  // point; a chosen item arrives later as a menu event.
+  virtual void ShowPopupMenu(int menu, Point at) = 0;
 
   // Modal message box: caption, one line of text, one OK button, no icon.
   virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
@@ -94,6 +131,14 @@ class Gui {
   // folder is left as it was.
   virtual std::vector<std::string> ChooseFilesToOpen(const std::string& title,
                                                      const std::string& filter, bool several) = 0;
+
+  // A save dialog; returns the full path as typed (no extension added), empty on Cancel.
+  virtual std::string ChooseFileToSave(const std::string& title, const std::string& defaultName,
+                                       const std::string& filter, int filterIndex) = 0;
+  // Modal Yes/No question in the style of ShowMessage; true for Yes.
+  virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
+  // The clipboard's picture (any bitmap format it offers); false when it holds none.
+  virtual bool FetchClipboardPicture(Picture& picture) = 0;
 
   // Blocks until the next event of any of the program's windows.
   virtual Event WaitEvent() = 0;

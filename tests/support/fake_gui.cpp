@@ -71,6 +71,31 @@ void FakeGui::ShowPicture(int control, const Picture* picture) {
   view.place.height = view.shown.height;
 }
 
+void FakeGui::HookPreviewView(int control, PreviewMouse& mouse) {
+  controls.at(control);
+  previewMouse = &mouse;
+}
+
+void FakeGui::ConfineCursor(int control) { confinedTo = control; }
+
+void FakeGui::FreeCursor() { confinedTo = -1; }
+
+void FakeGui::CaptureMouse(int control) { capturedBy = control; }
+
+void FakeGui::ReleaseMouse() { capturedBy = -1; }
+
+void FakeGui::ToggleFocusRect(int, Rect rect) {
+  const auto same = [&](const Rect& r) {
+    return r.x == rect.x && r.y == rect.y && r.width == rect.width && r.height == rect.height;
+  };
+  const auto found = std::find_if(focusRectsOnScreen.begin(), focusRectsOnScreen.end(), same);
+  if (found == focusRectsOnScreen.end()) {
+    focusRectsOnScreen.push_back(rect);
+  } else {
+    focusRectsOnScreen.erase(found);
+  }
+}
+
 void FakeGui::MoveControl(int control, Point position) {
   controls.at(control).place.x = position.x;
   controls.at(control).place.y = position.y;

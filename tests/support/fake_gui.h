@@ -72,6 +72,12 @@ class FakeGui : public Gui {
   void AddScrollArea(int window, int control, Rect place, Size inner, int step) override;
   void AddImageView(int scrollArea, int control, Point position, Size size) override;
   void ShowPicture(int control, const Picture* picture) override;
+  void HookPreviewView(int control, PreviewMouse& mouse) override;
+  void ConfineCursor(int control) override;
+  void FreeCursor() override;
+  void CaptureMouse(int control) override;
+  void ReleaseMouse() override;
+  void ToggleFocusRect(int control, Rect rect) override;
   void MoveControl(int control, Point position) override;
 
   void SetText(int control, const std::string& text) override;
@@ -126,6 +132,11 @@ class FakeGui : public Gui {
   std::vector<Message> questions;
   std::optional<Picture> clipboard;
   std::vector<std::pair<int, Point>> popupsShown;
+  // The mouse selection as the view would see it.
+  PreviewMouse* previewMouse = nullptr;
+  int confinedTo = -1;  // the view the cursor is kept in, or -1
+  int capturedBy = -1;
+  std::vector<Rect> focusRectsOnScreen;  // each toggle adds or removes one
 
  private:
   Control& Add(int window, int control, Kind kind, Rect place);
