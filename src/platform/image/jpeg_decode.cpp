@@ -1,0 +1,160 @@
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "platform/image/decode.h"
+#include "platform/image/exif_orientation.h"
+#include "platform/image/jpeg_error_trap.h"
+#include "platform/image/picture_orientation.h"
+
+namespace kadrex {
+
+namespace {
+
+constexpr int kExifMarker = JPEG_APP0 + 1;
+constexpr unsigned kLongestMarker = 0xFFFF;
+// A progressive photo has about ten scans. Each scan walks the whole picture again, so
+// a crafted file of thousands of nearly empty scans keeps libjpeg busy for long: scans
+// are bounded in number, and in scans times pixels, a budget that a thousand scans of
+// 12 megapixels use up in a second or two.
+constexpr int kMaxScans = 1000;
+constexpr std::int64_t kMaxScannedPixels = std::int64_t{kMaxScans} * 12'000'000;
+constexpr int kScanlineBatch = 16;
+constexpr int kInkComponents = 4;
+constexpr unsigned kFullInk = 255;
+
+// libjpeg's progress monitor, called before each step of reading the data.
+void StopRunawayScans(j_common_ptr cinfo) {
+  const auto* decompress = reinterpret_cast<j_decompress_ptr>(cinfo);
+  const std::int64_t scans = decompress->input_scan_number;
+  const std::int64_t pixels = std::int64_t{decompress->image_width} * decompress->image_height;
+  if (scans > kMaxScans || scans * pixels > kMaxScannedPixels) JpegJumpBack(cinfo);
+}
+
+class Decompressor {
+ public:
+  Decompressor() {
+    cinfo.err = InstallJpegErrorTrap(trap);
+    scanWatch.progress_monitor = StopRunawayScans;
+  }
+  ~Decompressor() { jpeg_destroy_decompress(&cinfo); }
+  Decompressor(const Decompressor&) = delete;
+  Decompressor& operator=(const Decompressor&) = delete;
+
+  jpeg_decompress_struct cinfo{};
+  JpegErrorTrap trap;
+  jpeg_progress_mgr scanWatch{};
+};
+
+struct JpegLayout {
+  int width = 0;
+  int height = 0;
+  int components = 0;
+  bool invertedInks = false;
+  int orientation = kOrientationAsStored;
+};
+
+int OrientationOf(jpeg_saved_marker_ptr marker) {
+  for (; marker != nullptr; marker = marker->next) {
+    const std::span<const std::uint8_t> payload(marker->data, marker->data_length);
+    if (marker->marker == kExifMarker && IsExifBlock(payload)) return ExifOrientation(payload);
+  }
+  return kOrientationAsStored;
+}
+
+// Turns a row of CMYK from libjpeg into RGB in place, each pixel read before it is
+// overwritten. Adobe writers store the inks inverted (255 = no ink), which is what the
+// products below want; other writers store them plain.
+void InksToRgb(std::uint8_t* row, int width, bool invertedInks) {
+  const unsigned flip = invertedInks ? 0 : kFullInk;
+  for (int x = 0; x < width; ++x) {
+    const std::uint8_t* ink = row + std::size_t{kInkComponents} * x;
+    const unsigned c = ink[0] ^ flip;
+    const unsigned m = ink[1] ^ flip;
+    const unsigned y = ink[2] ^ flip;
+    const unsigned k = ink[3] ^ flip;
+    std::uint8_t* rgb = row + std::size_t{3} * x;
+    rgb[0] = static_cast<std::uint8_t>((c * k + kFullInk / 2) / kFullInk);
+    rgb[1] = static_cast<std::uint8_t>((m * k + kFullInk / 2) / kFullInk);
+    rgb[2] = static_cast<std::uint8_t>((y * k + kFullInk / 2) / kFullInk);
+  }
+}
+
+// The setjmp functions below hold no C++ object that a longjmp would skip; the
+// decompressor, the buffers and the sinks all live in DecodeJpeg.
+
+// Reads the markers up to the first scan and fixes the output; false for a broken
+// header or a size the store refuses.
+bool ReadHeader(Decompressor& decompressor, std::span<const std::uint8_t> data,
+                JpegLayout& layout) {
+  jpeg_decompress_struct& cinfo = decompressor.cinfo;
+  if (setjmp(decompressor.trap.jump)) return false;
+  jpeg_create_decompress(&cinfo);
+  cinfo.progress = &decompressor.scanWatch;
+  jpeg_mem_src(&cinfo, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_save_markers(&cinfo, kExifMarker, kLongestMarker);
+  jpeg_read_header(&cinfo, TRUE);
+  // Four components are CMYK or YCCK; libjpeg hands both over as CMYK.
+  cinfo.out_color_space = cinfo.num_components == kInkComponents ? JCS_CMYK : JCS_RGB;
+  cinfo.dct_method = JDCT_ISLOW;  // the accurate integer DCT, whatever the build's default
+  jpeg_calc_output_dimensions(&cinfo);
+  if (!PictureSizeAllowed(cinfo.output_width, cinfo.output_height)) return false;
+  layout.width = static_cast<int>(cinfo.output_width);
+  layout.height = static_cast<int>(cinfo.output_height);
+  layout.components = cinfo.output_components;
+  layout.invertedInks = cinfo.saw_Adobe_marker;
+  layout.orientation = OrientationOf(cinfo.marker_list);
+  return true;
+}
+
+// Hands every scanline to the target as RGB. Data that ends early is not an error:
+// libjpeg warns, ends the picture and fills the missing part with grey.
+bool ReadScanlines(Decompressor& decompressor, const JpegLayout& layout, std::uint8_t* batch,
+                   RowSink& target) {
+  jpeg_decompress_struct& cinfo = decompressor.cinfo;
+  if (setjmp(decompressor.trap.jump)) return false;
+  jpeg_start_decompress(&cinfo);
+  if (cinfo.output_components != layout.components) return false;
+  const std::size_t rowBytes = static_cast<std::size_t>(layout.width) * layout.components;
+  std::array<JSAMPROW, kScanlineBatch> rows{};
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = batch + i * rowBytes;
+  while (cinfo.output_scanline < cinfo.output_height) {
+    const JDIMENSION got = jpeg_read_scanlines(&cinfo, rows.data(), kScanlineBatch);
+    // The memory source never suspends, so no rows means libjpeg is stuck.
+    if (got == 0) return false;
+    for (JDIMENSION i = 0; i < got; ++i) {
+      if (layout.components == kInkComponents) {
+        InksToRgb(rows[i], layout.width, layout.invertedInks);
+      }
+      target.Row(rows[i]);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool DecodeJpeg(std::span<const std::uint8_t> data, RowSink& sink) {
+  if (data.size() > std::numeric_limits<unsigned long>::max()) return false;
+  Decompressor decompressor;
+  JpegLayout layout;
+  if (!ReadHeader(decompressor, data, layout)) return false;
+  std::vector<std::uint8_t> batch(std::size_t{kScanlineBatch} * layout.width * layout.components);
+
+  if (layout.orientation == kOrientationAsStored) {
+    return sink.Begin(layout.width, layout.height) &&
+           ReadScanlines(decompressor, layout, batch.data(), sink);
+  }
+  // Turning needs the whole picture: the stored one is built, then the upright one.
+  PictureSink stored;
+  if (!stored.Begin(layout.width, layout.height) ||
+      !ReadScanlines(decompressor, layout, batch.data(), stored)) {
+    return false;
+  }
+  Picture upright = OrientPicture(std::move(stored).Result(), layout.orientation);
+  return !upright.Empty() && sink.Take(std::move(upright));
+}
+
+}  // namespace kadrex
