@@ -5,6 +5,7 @@
 #include "converter/batch_sources.h"
 #include "editor/display_scale.h"
 #include "editor/editor_context.h"
+#include "output/save_as.h"
 #include "platform/gui.h"
 #include "platform/image/image_store.h"
 #include "platform/system.h"
@@ -22,7 +23,7 @@ struct Program {
   BatchContext batch{gui, system, images, sources};
   DisplayScale scale;
   EditorContext editor{gui, system, images, sources, scale};
-  Colour iconTransparentColour = 0;
+  SaveAsContext save{editor};
   Dispatcher dispatcher;
   bool running = true;
 };

@@ -12,7 +12,9 @@
 #include "editor/frame_editing.h"
 #include "editor/picture_sources.h"
 #include "editor/zoom.h"
+#include "output/save_as.h"
 #include "platform/path_parts.h"
+#include "shell/context_menu_commands.h"
 
 namespace kadrex {
 
@@ -43,6 +45,17 @@ void ConnectHandlers(Program& program) {
   }
   dispatcher.OnControl(kCropButton, [&editor] { CropToFrame(editor); });
   dispatcher.OnControl(kFrameColourBar, [&editor] { ChangeFrameColour(editor); });
+  SaveAsContext& save = program.save;
+  dispatcher.OnControl(kSaveAsButton, [&save] { ShowSaveAsMenu(save); });
+  for (const int item : {kSaveJpegItem, kSavePngItem, kSaveBmpItem, kSaveIcoItem}) {
+    dispatcher.OnMenuItem(item, [&save, item] { SaveAs(save, item); });
+  }
+  Gui& gui = program.gui;
+  System& system = program.system;
+  dispatcher.OnMenuItem(kCreateContextMenuItem,
+                        [&gui, &system] { CreateContextMenuCommand(gui, system); });
+  dispatcher.OnMenuItem(kRemoveContextMenuItem,
+                        [&gui, &system] { RemoveContextMenuCommand(gui, system); });
 }
 
 void RunKadrex(Gui& gui, System& system) {
@@ -52,7 +65,7 @@ void RunKadrex(Gui& gui, System& system) {
   CreateEditorFonts(gui, program.scale);
   program.images.DecodeMemory(kWorkingImage, std::span(kBuiltinPicture, kBuiltinPictureSize),
                               kBuiltinPictureBound);
-  program.iconTransparentColour = kIconTransparentColour;
+  program.save.iconTransparentColour = kIconTransparentColour;
   CreateConverterWindow(gui);
   ConnectHandlers(program);
   while (program.running) program.dispatcher.Dispatch(gui.WaitEvent());

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/registry.h"
+
 namespace kadrex {
 
 // Windows system and file services as the program needs them. Paths are UTF-8.
@@ -23,11 +25,16 @@ class System {
   // Creates one folder; the folders above it must exist.
   virtual bool CreateFolder(const std::string& folder) = 0;
   virtual bool RemoveFile(const std::string& path) = 0;
+  // True when a file or folder of that name exists.
+  virtual bool PathExists(const std::string& path) = 0;
   // Reads a whole file opened for reading with read sharing only, so that a file
   // another program still holds open for writing is not read.
   virtual bool ReadFileSharingReadOnly(const std::string& path, std::string& bytes) = 0;
   // 8-bit text in the system's ANSI code page, as UTF-8.
   virtual std::string AnsiToUtf8(const std::string& text) = 0;
+
+  // The registry of the local computer.
+  virtual Registry& LocalRegistry() = 0;
 };
 
 }  // namespace kadrex

@@ -27,6 +27,11 @@ bool FakeSystem::RemoveFile(const std::string& path) {
   return std::filesystem::remove(path, error);
 }
 
+bool FakeSystem::PathExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(path, error);
+}
+
 bool FakeSystem::ReadFileSharingReadOnly(const std::string& path, std::string& bytes) {
   if (heldForWriting.contains(path)) return false;
   std::ifstream file(path, std::ios::binary);

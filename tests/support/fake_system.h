@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "memory_registry.h"
 #include "platform/system.h"
 
 namespace kadrex::test {
@@ -20,7 +21,10 @@ class FakeSystem : public System {
   bool RemoveFile(const std::string& path) override;
   bool ReadFileSharingReadOnly(const std::string& path, std::string& bytes) override;
   std::string AnsiToUtf8(const std::string& text) override;
+  bool PathExists(const std::string& path) override;
+  Registry& LocalRegistry() override { return registry; }
 
+  MemoryRegistry registry;
   std::string programPath = "C:\\Tools\\Kadrex.exe";
   std::string tempFolder;
   std::set<std::string> runningInstances;
