@@ -135,7 +135,7 @@ TEST(JpegEncode, WritesJfif101With420SamplingStandardTablesAndNoRestarts) {
   EXPECT_EQ(Bytes(jfif.begin(), jfif.begin() + 5), (Bytes{'J', 'F', 'I', 'F', 0}));
   EXPECT_EQ(jfif[5], 1);  // version 1.01
   EXPECT_EQ(jfif[6], 1);
-  EXPECT_EQ(jfif[7], 0);  // density unit: none, only the aspect ratio
+  EXPECT_EQ(jfif[7], 0);  // density unit 0: no unit, the densities only shape the pixel
   EXPECT_EQ(LoadU16Be(&jfif[8]), 1u);
   EXPECT_EQ(LoadU16Be(&jfif[10]), 1u);
 
@@ -287,6 +287,7 @@ std::vector<jpeg_scan_info> SingleCoefficientScans(bool successiveApproximation)
   return scans;
 }
 
+// Valid files both: 190 scans still load, 2090 are refused.
 TEST(JpegDecode, RefusesFilesWithThousandsOfScans) {
   const Picture picture = test::RampPicture(16, 16);
   for (bool successiveApproximation : {false, true}) {
