@@ -53,19 +53,22 @@ AxisWeights MakeAxisWeights(int source, int target) {
   return axis;
 }
 
-// The vertical pass over a whole row of channel values; plain loops over restrict
-// pointers with a 16-bit multiply widening to 32 bits, so that SSE2 vectorises them.
-void SetWeighted(std::uint32_t* __restrict sums, const std::uint8_t* __restrict row,
-                 std::size_t count, std::uint16_t weight) {
+// The vertical pass over a whole row of channel values: plain loops over restrict
+// pointers with a 16-bit multiply, so that SSE2 vectorises them. Sum is 16 bits wide when
+// an output row's sums fit, which halves the memory the loop goes through.
+template <typename Sum>
+void SetWeighted(Sum* __restrict sums, const std::uint8_t* __restrict row, std::size_t count,
+                 std::uint16_t weight) {
   for (std::size_t i = 0; i < count; ++i) {
-    sums[i] = static_cast<std::uint32_t>(std::uint16_t{row[i]} * weight);
+    sums[i] = static_cast<Sum>(std::uint16_t{row[i]} * weight);
   }
 }
 
-void AddWeighted(std::uint32_t* __restrict sums, const std::uint8_t* __restrict row,
-                 std::size_t count, std::uint16_t weight) {
+template <typename Sum>
+void AddWeighted(Sum* __restrict sums, const std::uint8_t* __restrict row, std::size_t count,
+                 std::uint16_t weight) {
   for (std::size_t i = 0; i < count; ++i) {
-    sums[i] += static_cast<std::uint32_t>(std::uint16_t{row[i]} * weight);
+    sums[i] += static_cast<Sum>(std::uint16_t{row[i]} * weight);
   }
 }
 
@@ -77,23 +80,23 @@ std::uint8_t RoundedQuotient(std::uint64_t sum, double divisor) {
                                    0.5);
 }
 
-// The horizontal pass: one output row from the vertical sums of one output row. Sum is
+// The horizontal pass: one output row from the vertical sums of one output row. Total is
 // 32 bits wide when the largest weighted sum fits, which keeps the loop cheaper.
-template <typename Sum>
-void FinishRow(const std::uint32_t* __restrict sums, const AxisWeights& across, double divisor,
+template <typename Total, typename Sum>
+void FinishRow(const Sum* __restrict sums, const AxisWeights& across, double divisor,
                std::uint8_t* __restrict out, std::size_t width) {
   const std::uint32_t* __restrict first = across.first.data();
   const std::uint32_t* __restrict offset = across.offset.data();
   const std::uint16_t* __restrict weights = across.weights.data();
   for (std::size_t x = 0; x < width; ++x) {
-    const std::uint32_t* source = sums + std::size_t{first[x]} * kChannels;
-    Sum red = 0;
-    Sum green = 0;
-    Sum blue = 0;
+    const Sum* source = sums + std::size_t{first[x]} * kChannels;
+    Total red = 0;
+    Total green = 0;
+    Total blue = 0;
     for (std::uint32_t k = offset[x]; k < offset[x + 1]; ++k) {
-      red += Sum{weights[k]} * source[0];
-      green += Sum{weights[k]} * source[1];
-      blue += Sum{weights[k]} * source[2];
+      red += Total{weights[k]} * source[0];
+      green += Total{weights[k]} * source[1];
+      blue += Total{weights[k]} * source[2];
       source += kChannels;
     }
     out[0] = RoundedQuotient(red, divisor);
@@ -108,20 +111,23 @@ void FinishRow(const std::uint32_t* __restrict sums, const AxisWeights& across, 
 struct AreaResampler::State {
   int targetWidth = 0;
   int targetHeight = 0;
-  int sourceWidth = 0;
   int sourceHeight = 0;
   int rowsIn = 0;
   int rowsOut = 0;
   AxisWeights across;
   AxisWeights down;
   double divisor = 1;
-  bool wideSums = false;
-  // The vertical sums of the output row being gathered: only one is ever open, since
-  // output rows are disjoint and arrive in order.
+  bool wideTotals = false;
+  // The vertical sums of the output row being gathered, in one of the two widths: only
+  // one row is ever open, since output rows are disjoint and arrive in order.
+  std::vector<std::uint16_t> narrowSums;
   std::vector<std::uint32_t> sums;
   Picture result;
 
-  void FinishOutputRow();
+  template <typename Sum>
+  void Gather(std::vector<Sum>& rowSums, const std::uint8_t* rgb, int y);
+  template <typename Sum>
+  void FinishOutputRow(const std::vector<Sum>& rowSums);
   // True when output row y takes exactly the source row of the row before it, as most
   // rows of an enlargement do; that row is then copied instead of computed again.
   bool RepeatsPreviousRow(int y) const;
@@ -139,14 +145,36 @@ void AreaResampler::State::CopyPreviousRow() {
   ++rowsOut;
 }
 
-void AreaResampler::State::FinishOutputRow() {
+template <typename Sum>
+void AreaResampler::State::FinishOutputRow(const std::vector<Sum>& rowSums) {
   std::uint8_t* out = result.Row(rowsOut);
-  if (wideSums) {
-    FinishRow<std::uint64_t>(sums.data(), across, divisor, out, targetWidth);
+  if (wideTotals) {
+    FinishRow<std::uint64_t>(rowSums.data(), across, divisor, out, targetWidth);
   } else {
-    FinishRow<std::uint32_t>(sums.data(), across, divisor, out, targetWidth);
+    FinishRow<std::uint32_t>(rowSums.data(), across, divisor, out, targetWidth);
   }
   ++rowsOut;
+}
+
+// Adds source row y into each output row that it reaches; all but the last of them end here.
+template <typename Sum>
+void AreaResampler::State::Gather(std::vector<Sum>& rowSums, const std::uint8_t* rgb, int y) {
+  const std::uint32_t row = static_cast<std::uint32_t>(y);
+  while (rowsOut < targetHeight && down.first[rowsOut] <= row) {
+    if (RepeatsPreviousRow(rowsOut)) {
+      CopyPreviousRow();
+      continue;
+    }
+    const std::uint32_t first = down.first[rowsOut];
+    const std::uint16_t weight = down.weights[down.offset[rowsOut] + (row - first)];
+    if (first == row) {
+      SetWeighted(rowSums.data(), rgb, rowSums.size(), weight);
+    } else {
+      AddWeighted(rowSums.data(), rgb, rowSums.size(), weight);
+    }
+    if (down.Last(rowsOut) != row) break;
+    FinishOutputRow(rowSums);
+  }
 }
 
 AreaResampler::AreaResampler(int targetWidth, int targetHeight)
@@ -159,10 +187,10 @@ AreaResampler::~AreaResampler() = default;
 
 bool AreaResampler::Begin(int width, int height) {
   State& s = *state_;
-  s.sourceWidth = 0;
   s.sourceHeight = 0;
   s.rowsIn = 0;
   s.rowsOut = 0;
+  s.narrowSums.clear();
   s.sums.clear();
   if (!PictureSizeAllowed(width, height) ||
       !MakeBlackPicture(s.result, s.targetWidth, s.targetHeight)) {
@@ -172,9 +200,14 @@ bool AreaResampler::Begin(int width, int height) {
   s.down = MakeAxisWeights(height, s.targetHeight);
   const std::uint64_t divisor = std::uint64_t{s.across.total} * s.down.total;
   s.divisor = static_cast<double>(divisor);
-  s.wideSums = divisor * kLargestChannelValue > std::numeric_limits<std::uint32_t>::max();
-  s.sums.resize(static_cast<std::size_t>(width) * kChannels);
-  s.sourceWidth = width;
+  s.wideTotals = divisor * kLargestChannelValue > std::numeric_limits<std::uint32_t>::max();
+  const std::size_t rowValues = static_cast<std::size_t>(width) * kChannels;
+  if (std::uint64_t{s.down.total} * kLargestChannelValue <=
+      std::numeric_limits<std::uint16_t>::max()) {
+    s.narrowSums.resize(rowValues);
+  } else {
+    s.sums.resize(rowValues);
+  }
   s.sourceHeight = height;
   return true;
 }
@@ -183,23 +216,10 @@ void AreaResampler::Row(const std::uint8_t* rgb) {
   State& s = *state_;
   if (s.rowsIn >= s.sourceHeight) return;
   const int y = s.rowsIn++;
-  const std::size_t count = s.sums.size();
-  // Each output row that this source row reaches: all but the last of them end here.
-  while (s.rowsOut < s.targetHeight && s.down.first[s.rowsOut] <= static_cast<std::uint32_t>(y)) {
-    const int out = s.rowsOut;
-    if (s.RepeatsPreviousRow(out)) {
-      s.CopyPreviousRow();
-      continue;
-    }
-    const std::uint32_t first = s.down.first[out];
-    const std::uint16_t weight = s.down.weights[s.down.offset[out] + (y - first)];
-    if (first == static_cast<std::uint32_t>(y)) {
-      SetWeighted(s.sums.data(), rgb, count, weight);
-    } else {
-      AddWeighted(s.sums.data(), rgb, count, weight);
-    }
-    if (s.down.Last(out) != static_cast<std::uint32_t>(y)) break;
-    s.FinishOutputRow();
+  if (s.narrowSums.empty()) {
+    s.Gather(s.sums, rgb, y);
+  } else {
+    s.Gather(s.narrowSums, rgb, y);
   }
 }
 
