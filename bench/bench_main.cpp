@@ -109,13 +109,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   const auto started = std::chrono::steady_clock::now();
-  const std::string inputs = std::string(argv[1]) + "/inputs";
-  const std::string outputs = std::string(argv[1]) + "/out";
+  // Absolute, since vipsthumbnail takes a relative output name from the input's folder.
+  std::error_code error;
+  const std::string work = std::filesystem::absolute(argv[1], error).string();
+  const std::string inputs = work + "/inputs";
+  const std::string outputs = work + "/out";
   if (!kadrex::bench::WriteMissingInputs(inputs)) {
     std::fprintf(stderr, "kadrex-bench: could not write the inputs into %s\n", inputs.c_str());
     return 1;
   }
-  std::error_code error;
   std::filesystem::create_directories(outputs, error);
 
   const std::vector<Tool> tools = kadrex::bench::BenchTools(KADREX_CONVERT);
