@@ -347,7 +347,8 @@ TEST(JpegDecode, FailsWhenTheHeaderIsBroken) {
 
 TEST(JpegDecode, RefusesFramesBeyondThePictureLimits) {
   const Bytes valid = Encoded(test::RampPicture(16, 16), 5);
-  const Segment* frame = FindSegment(ReadSegments(valid), kSof0);
+  const std::vector<Segment> segments = ReadSegments(valid);
+  const Segment* frame = FindSegment(segments, kSof0);
   ASSERT_NE(frame, nullptr);
   struct Claim {
     unsigned width;
