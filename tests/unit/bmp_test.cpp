@@ -3,6 +3,7 @@
 #include <string>
 
 #include "bmp_test_files.h"
+#include "codec_test_support.h"
 #include "platform/image/decode.h"
 #include "platform/image/encode.h"
 
@@ -250,6 +251,12 @@ TEST(BmpDecode, UncompressedRowsStreamAndRleHandsOverAWholePicture) {
   ASSERT_TRUE(DecodeBmp(test::BmpFile(rle, {0, 1}), whole));
   EXPECT_EQ(whole.takes, 1);
   EXPECT_EQ(whole.begins, 0);
+
+  test::RefusingSink refusing;
+  EXPECT_FALSE(DecodeBmp(test::BmpFile(rle, {0, 1}), refusing));
+  EXPECT_EQ(refusing.asked, (std::vector<std::pair<int, int>>{{2, 3}}))
+      << "asked before the picture is built";
+  EXPECT_EQ(refusing.begins + refusing.takes, 0);
 }
 
 TEST(BmpDecode, SinkThatRefusesTheSizeStopsTheDecoder) {

@@ -36,9 +36,14 @@ class DeliveryRecorder final : public RowSink {
   PictureSink inner_;
 };
 
-// Refuses every picture, counting what the decoder still offers it.
+// Refuses every picture, counting what the decoder still offers it and recording the
+// sizes it is asked whether it would accept.
 class RefusingSink final : public RowSink {
  public:
+  bool Accepts(int width, int height) const override {
+    asked.emplace_back(width, height);
+    return false;
+  }
   bool Begin(int, int) override {
     ++begins;
     return false;
@@ -52,6 +57,7 @@ class RefusingSink final : public RowSink {
   int begins = 0;
   int rows = 0;
   int takes = 0;
+  mutable std::vector<std::pair<int, int>> asked;
 };
 
 // Smooth colour ramps in which no two pixels are alike.

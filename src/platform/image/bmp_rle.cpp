@@ -30,12 +30,19 @@ class RleCanvas {
     x_ = std::min(x_ + right, info_.width);
     line_ = std::min(line_ + up, info_.height);
   }
-  void Paint(unsigned index) {
-    if (x_ < info_.width && !Done()) {
+  // Paints count pixels, the i-th in colour indexOf(i). Only those inside the picture
+  // are visited, so a run past the line's end costs one step however long it is.
+  template <typename IndexOf>
+  void Paint(int count, IndexOf indexOf) {
+    const int visible = Done() ? 0 : std::min(count, info_.width - x_);
+    if (visible > 0) {
       const int row = info_.topDown ? line_ : info_.height - 1 - line_;
-      std::copy_n(info_.palette.data() + 3 * index, 3, picture_.Row(row) + std::size_t{3} * x_);
+      std::uint8_t* at = picture_.Row(row) + std::size_t{3} * x_;
+      for (int i = 0; i < visible; ++i, at += 3) {
+        std::copy_n(info_.palette.data() + 3 * indexOf(i), 3, at);
+      }
     }
-    Move(1, 0);
+    Move(count, 0);
   }
 
  private:
@@ -49,7 +56,10 @@ class RleCanvas {
 
 bool DecodeBmpRle(const BmpInfo& info, std::span<const std::uint8_t> rle, RowSink& sink) {
   Picture picture;
-  if (!MakeBlackPicture(picture, info.width, info.height)) return false;
+  if (!sink.Accepts(info.width, info.height) ||
+      !MakeBlackPicture(picture, info.width, info.height)) {
+    return false;
+  }
   const bool fourBits = info.encoding == BmpEncoding::Rle4;
   // Pixel i of a run: a byte each in RLE8; in RLE4 two per byte, the high nibble first.
   auto pixelOf = [fourBits](std::uint8_t byte, int i) -> unsigned {
@@ -63,7 +73,7 @@ bool DecodeBmpRle(const BmpInfo& info, std::span<const std::uint8_t> rle, RowSin
     const std::uint8_t code = rle[at + 1];
     at += 2;
     if (count > 0) {
-      for (int i = 0; i < count; ++i) canvas.Paint(pixelOf(code, i));
+      canvas.Paint(count, [&](int i) { return pixelOf(code, i); });
     } else if (code == kEndOfLine) {
       canvas.NextLine();
     } else if (code == kEndOfBitmap) {
@@ -76,7 +86,7 @@ bool DecodeBmpRle(const BmpInfo& info, std::span<const std::uint8_t> rle, RowSin
       // An absolute run of code pixels, its bytes padded to a whole 16-bit word.
       const std::size_t bytes = fourBits ? (code + 1) / 2 : code;
       if (at + bytes > rle.size()) break;
-      for (int i = 0; i < code; ++i) canvas.Paint(pixelOf(rle[at + (fourBits ? i / 2 : i)], i));
+      canvas.Paint(code, [&](int i) { return pixelOf(rle[at + (fourBits ? i / 2 : i)], i); });
       at += bytes + bytes % 2;
     }
   }

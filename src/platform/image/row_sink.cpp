@@ -5,6 +5,8 @@
 
 namespace kadrex {
 
+bool RowSink::Accepts(int width, int height) const { return PictureSizeAllowed(width, height); }
+
 bool RowSink::Take(Picture&& whole) {
   if (!Begin(whole.width, whole.height)) return false;
   for (int y = 0; y < whole.height; ++y) Row(whole.Row(y));

@@ -11,6 +11,9 @@ namespace kadrex {
 class RowSink {
  public:
   virtual ~RowSink() = default;
+  // Whether Begin would take a picture of this size. A decoder that must build the whole
+  // picture before it can hand it over asks first, so that a refused size costs no memory.
+  virtual bool Accepts(int width, int height) const;
   // The upright picture's size, once, before any row; false stops the decoder.
   virtual bool Begin(int width, int height) = 0;
   // One row of width x 3 bytes of RGB; rows arrive top-down, exactly height of them.
