@@ -347,6 +347,41 @@ TEST(PngDecode, StopsWhenTheSinkRefusesThePicture) {
   EXPECT_EQ(sink.rows, 0);
 }
 
+// A chunk with a correct CRC.
+Bytes MakeChunk(const std::string& type, const Bytes& data) {
+  Bytes chunk(4 + type.size());
+  StoreU32Be(chunk.data(), static_cast<std::uint32_t>(data.size()));
+  std::copy(type.begin(), type.end(), chunk.begin() + 4);
+  chunk.insert(chunk.end(), data.begin(), data.end());
+  chunk.resize(chunk.size() + 4);
+  StoreU32Be(chunk.data() + chunk.size() - 4, ChunkCrc(chunk, 0, data.size()));
+  return chunk;
+}
+
+TEST(PngDecode, AncillaryChunksAreSkippedWhateverTheySay) {
+  const Picture picture = test::NoisePicture(5, 4);
+  Bytes png = Encoded(picture);
+  const std::size_t afterHeader = kSignatureBytes + kChunkFrameBytes + 13;
+  // Text, a broken colour profile, a large private chunk and a gamma.
+  Bytes extra = MakeChunk("tEXt", {'T', 'i', 't', 'l', 'e', 0, 'x'});
+  for (const Bytes& chunk :
+       {MakeChunk("iCCP", {'p', 0, 0, 1, 2, 3}), MakeChunk("prVt", Bytes(1 << 20, 7)),
+        MakeChunk("gAMA", {0, 0, 0x27, 0x10})}) {
+    extra.insert(extra.end(), chunk.begin(), chunk.end());
+  }
+  png.insert(png.begin() + afterHeader, extra.begin(), extra.end());
+  PictureSink sink;
+  ASSERT_TRUE(DecodePng(png, sink));
+  EXPECT_TRUE(test::SamePicture(std::move(sink).Result(), picture));
+}
+
+TEST(PngDecode, AnInterlacedPictureIsRefusedBeforeItIsBuilt) {
+  test::RefusingSink sink;
+  EXPECT_FALSE(DecodePng(WriteTestPng({"rgb", PNG_COLOR_TYPE_RGB, 8, true}), sink));
+  EXPECT_EQ(sink.asked, (std::vector<std::pair<int, int>>{{kInputWidth, kInputHeight}}));
+  EXPECT_EQ(sink.begins + sink.takes, 0);
+}
+
 TEST(PngDecode, DecodeMemoryReadsNoFurtherThanItsBound) {
   const Bytes png = Encoded(test::NoisePicture(30, 20));
   const std::size_t iendBytes = kChunkFrameBytes;

@@ -11,9 +11,6 @@ namespace kadrex {
 
 namespace {
 
-// Each ancillary chunk (text, ICC profile, ...) may take this much memory at most.
-constexpr png_alloc_size_t kMaxAncillaryChunkBytes = 8 * 1024 * 1024;
-
 class PngReadHandle {
  public:
   PngReadHandle()
@@ -60,7 +57,10 @@ bool ReadHeader(png_structp png, png_infop info, UnreadBytes& unread, PngLayout&
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_read_fn(png, &unread, ReadFromMemory);
   png_set_user_limits(png, kMaxPictureSide, kMaxPictureSide);
-  png_set_chunk_malloc_max(png, kMaxAncillaryChunkBytes);
+  // Ancillary chunks other than tRNS are skipped unread: libpng would allocate the length
+  // a text or profile chunk declares, and a too-large length is only a warning to it.
+  // Nothing here uses them, since the store keeps plain RGB without colour management.
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_read_info(png, info);
   const png_uint_32 width = png_get_image_width(png, info);
   const png_uint_32 height = png_get_image_height(png, info);
@@ -118,7 +118,10 @@ bool DecodePng(std::span<const std::uint8_t> data, RowSink& sink) {
   }
   // Adam7 completes no row before the last pass, so the whole picture comes first.
   Picture picture;
-  if (!MakeBlackPicture(picture, layout.width, layout.height)) return false;
+  if (!sink.Accepts(layout.width, layout.height) ||
+      !MakeBlackPicture(picture, layout.width, layout.height)) {
+    return false;
+  }
   std::vector<png_bytep> rows(layout.height);
   for (int y = 0; y < layout.height; ++y) rows[y] = picture.Row(y);
   return ReadAllPasses(handle.png(), rows.data()) && sink.Take(std::move(picture));
