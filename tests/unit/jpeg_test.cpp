@@ -431,9 +431,10 @@ TEST(JpegDecode, ShowsEveryExifOrientationUpright) {
     SCOPED_TRACE(testing::Message() << "orientation " << orientation);
     DeliveryRecorder sink;
     ASSERT_TRUE(DecodeJpeg(WithApp1(plain, ExifSaying(orientation)), sink));
-    EXPECT_EQ(sink.takes, orientation == 1 ? 0 : 1) << "only a turned picture is built whole";
-    const Picture upright = std::move(sink).Result();
     const bool swapped = orientation >= 5;
+    EXPECT_EQ(sink.takes, 0) << "turned rows stream too";
+    EXPECT_EQ(sink.rows, swapped ? 7 : 5);
+    const Picture upright = std::move(sink).Result();
     ASSERT_EQ(upright.width, swapped ? 5 : 7);
     ASSERT_EQ(upright.height, swapped ? 7 : 5);
     int wrong = 0;
@@ -445,6 +446,14 @@ TEST(JpegDecode, ShowsEveryExifOrientationUpright) {
     }
     EXPECT_EQ(wrong, 0);
   }
+}
+
+TEST(JpegDecode, ATurnedPictureIsRefusedBeforeItIsBuilt) {
+  const Bytes turned = WithApp1(Encoded(test::RampPicture(7, 5), 10), ExifSaying(6));
+  test::RefusingSink sink;
+  EXPECT_FALSE(DecodeJpeg(turned, sink));
+  EXPECT_EQ(sink.asked, (std::vector<std::pair<int, int>>{{5, 7}})) << "the upright size";
+  EXPECT_EQ(sink.begins + sink.takes, 0);
 }
 
 TEST(JpegDecode, TakesTheFirstExifBlockAndIgnoresBrokenOnes) {

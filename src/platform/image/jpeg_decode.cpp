@@ -131,6 +131,8 @@ bool ReadScanlines(Decompressor& decompressor, const JpegLayout& layout, std::ui
       target.Row(rows[i]);
     }
   }
+  // Frees libjpeg's picture-sized buffers (a progressive file's coefficients) at once.
+  jpeg_abort_decompress(&cinfo);
   return true;
 }
 
@@ -147,14 +149,18 @@ bool DecodeJpeg(std::span<const std::uint8_t> data, RowSink& sink) {
     return sink.Begin(layout.width, layout.height) &&
            ReadScanlines(decompressor, layout, batch.data(), sink);
   }
-  // Turning needs the whole picture: the stored one is built, then the upright one.
+  // Turning needs the whole stored picture; the upright rows are gathered from it one at
+  // a time, so a sink that shrinks them never holds a second whole picture.
+  const bool swapped = OrientationSwapsSides(layout.orientation);
   PictureSink stored;
-  if (!stored.Begin(layout.width, layout.height) ||
+  if (!sink.Accepts(swapped ? layout.height : layout.width,
+                    swapped ? layout.width : layout.height) ||
+      !stored.Begin(layout.width, layout.height) ||
       !ReadScanlines(decompressor, layout, batch.data(), stored)) {
     return false;
   }
-  Picture upright = OrientPicture(std::move(stored).Result(), layout.orientation);
-  return !upright.Empty() && sink.Take(std::move(upright));
+  const Picture whole = std::move(stored).Result();
+  return !whole.Empty() && StreamUpright(whole, layout.orientation, sink);
 }
 
 }  // namespace kadrex

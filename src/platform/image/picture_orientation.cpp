@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace kadrex {
 
@@ -19,10 +21,10 @@ struct SourceWalk {
 
 bool OrientationSwapsSides(int orientation) { return orientation >= 5 && orientation <= 8; }
 
-Picture OrientPicture(const Picture& stored, int orientation) {
+bool StreamUpright(const Picture& stored, int orientation, RowSink& sink) {
   const std::ptrdiff_t w = stored.width;
   const std::ptrdiff_t h = stored.height;
-  SourceWalk walk{};
+  SourceWalk walk{0, 1, w};
   switch (orientation) {
     case 2:
       walk = {w - 1, -1, w};
@@ -46,23 +48,23 @@ Picture OrientPicture(const Picture& stored, int orientation) {
       walk = {w - 1, w, -1};
       break;
     default:
-      return stored;
+      break;
   }
   const bool swapped = OrientationSwapsSides(orientation);
-  Picture upright;
-  if (!MakeBlackPicture(upright, swapped ? stored.height : stored.width,
-                        swapped ? stored.width : stored.height)) {
-    return upright;
-  }
-  for (int y = 0; y < upright.height; ++y) {
+  const int width = swapped ? stored.height : stored.width;
+  const int height = swapped ? stored.width : stored.height;
+  if (!sink.Begin(width, height)) return false;
+  std::vector<std::uint8_t> row(std::size_t{3} * width);
+  for (int y = 0; y < height; ++y) {
     std::ptrdiff_t source = walk.start + y * walk.down;
-    std::uint8_t* to = upright.Row(y);
-    for (int x = 0; x < upright.width; ++x, source += walk.right, to += 3) {
+    std::uint8_t* to = row.data();
+    for (int x = 0; x < width; ++x, source += walk.right, to += 3) {
       const std::uint8_t* from = stored.pixels.data() + 3 * source;
       std::copy(from, from + 3, to);
     }
+    sink.Row(row.data());
   }
-  return upright;
+  return true;
 }
 
 }  // namespace kadrex
