@@ -79,6 +79,7 @@ WPARAM Command(int id, int notification) {
 // The file-name box of the open and save dialogs: a combo box, or an edit in older layouts.
 constexpr int kFileNameCombo = 0x47c;
 constexpr int kFileNameEdit = 0x480;
+constexpr Timeout kFolderSettle = 700ms;
 // One name as it is; several each in quotes, as the dialog takes a multiple choice.
 std::string FileNameBoxText(const std::vector<std::string>& fileNames) {
   if (fileNames.size() == 1) return fileNames.front();
@@ -201,15 +202,30 @@ bool ChooseMenuItem(HWND owner, int item) { return Post(owner, WM_COMMAND, Comma
 
 bool RequestClose(HWND window) { return Post(window, WM_CLOSE, 0, 0); }
 
-bool AnswerFileDialog(const Process& process, std::string_view title,
-                      const std::vector<std::string>& fileNames, Timeout timeout) {
+bool AnswerFileDialogIn(const Process& process, std::string_view title, const std::string& folder,
+                        const std::vector<std::string>& fileNames, Timeout timeout) {
   const HWND dialog = WaitForDialog(process, title, timeout);
   HWND nameBox = FindControl(dialog, kFileNameCombo);
   if (nameBox == nullptr) nameBox = FindControl(dialog, kFileNameEdit);
-  return TypeText(nameBox, FileNameBoxText(fileNames)) &&
-         Post(dialog, WM_COMMAND, Command(IDOK, BN_CLICKED),
-              reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK))) &&
+  const auto pressOk = [&] {
+    return Post(dialog, WM_COMMAND, Command(IDOK, BN_CLICKED),
+                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+  };
+  // A folder typed into the name box and confirmed opens it and empties the box; when
+  // the dialog shows that folder already, the box keeps the text.
+  if (!folder.empty()) {
+    if (!TypeText(nameBox, folder) || !pressOk()) return false;
+    WaitUntil([&] { return ControlText(nameBox).value_or(folder).empty(); }, kFolderSettle);
+    // The dialog lists the new folder after emptying the box; names typed before are lost.
+    Sleep(static_cast<DWORD>(kFolderSettle.count()));
+  }
+  return TypeText(nameBox, FileNameBoxText(fileNames)) && pressOk() &&
          WaitUntilClosed(dialog, timeout);
+}
+
+bool AnswerFileDialog(const Process& process, std::string_view title,
+                      const std::vector<std::string>& fileNames, Timeout timeout) {
+  return AnswerFileDialogIn(process, title, "", fileNames, timeout);
 }
 
 std::optional<std::string> CloseMessageBox(const Process& process, std::string_view caption,

@@ -99,6 +99,11 @@ bool RequestClose(HWND window);                   // WM_CLOSE, as the title bar'
 // (several as "a.jpg" "b.png") and presses its OK button. True once the dialog has closed.
 bool AnswerFileDialog(const Process& process, std::string_view title,
                       const std::vector<std::string>& fileNames, Timeout timeout = kDefaultTimeout);
+// The same, after first going to folder in the dialog (typed into the name box), since
+// the dialog may open in the folder it was last used in.
+bool AnswerFileDialogIn(const Process& process, std::string_view title, const std::string& folder,
+                        const std::vector<std::string>& fileNames,
+                        Timeout timeout = kDefaultTimeout);
 // Finds the message box with this caption, reads its text and presses the given button;
 // the text, or nothing when no such box appeared.
 std::optional<std::string> CloseMessageBox(const Process& process, std::string_view caption,
