@@ -22,6 +22,9 @@ constexpr unsigned kLongestMarker = 0xFFFF;
 constexpr int kMaxScans = 1000;
 constexpr std::int64_t kMaxScannedPixels = std::int64_t{kMaxScans} * 12'000'000;
 constexpr int kScanlineBatch = 16;
+// Where the scanline rows start: 8 bytes past a 32-byte boundary, 32 bytes apart.
+constexpr std::size_t kRowAlignment = 32;
+constexpr std::size_t kRowOffset = 8;
 constexpr int kInkComponents = 4;
 constexpr unsigned kFullInk = 255;
 
@@ -111,15 +114,22 @@ bool ReadHeader(Decompressor& decompressor, std::span<const std::uint8_t> data,
 
 // Hands every scanline to the target as RGB. Data that ends early is not an error:
 // libjpeg warns, ends the picture and fills the missing part with grey.
-bool ReadScanlines(Decompressor& decompressor, const JpegLayout& layout, std::uint8_t* batch,
-                   RowSink& target) {
+bool ReadScanlines(Decompressor& decompressor, const JpegLayout& layout,
+                   std::vector<std::uint8_t>& batch, RowSink& target) {
   jpeg_decompress_struct& cinfo = decompressor.cinfo;
   if (setjmp(decompressor.trap.jump)) return false;
   jpeg_start_decompress(&cinfo);
   if (cinfo.output_components != layout.components) return false;
+  // libjpeg-turbo writes rows that start on a 32-byte boundary with stores that bypass
+  // the cache, and the sink reads each row straight back; so no row starts on one.
   const std::size_t rowBytes = static_cast<std::size_t>(layout.width) * layout.components;
+  const std::size_t stride = (rowBytes + kRowAlignment - 1) / kRowAlignment * kRowAlignment;
+  batch.resize(kScanlineBatch * stride + kRowAlignment + kRowOffset);
+  const auto address = reinterpret_cast<std::uintptr_t>(batch.data());
+  std::uint8_t* first =
+      batch.data() + (kRowOffset - address % kRowAlignment + kRowAlignment) % kRowAlignment;
   std::array<JSAMPROW, kScanlineBatch> rows{};
-  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = batch + i * rowBytes;
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = first + i * stride;
   while (cinfo.output_scanline < cinfo.output_height) {
     const JDIMENSION got = jpeg_read_scanlines(&cinfo, rows.data(), kScanlineBatch);
     // The memory source never suspends, so no rows means libjpeg is stuck.
@@ -143,11 +153,11 @@ bool DecodeJpeg(std::span<const std::uint8_t> data, RowSink& sink) {
   Decompressor decompressor;
   JpegLayout layout;
   if (!ReadHeader(decompressor, data, layout)) return false;
-  std::vector<std::uint8_t> batch(std::size_t{kScanlineBatch} * layout.width * layout.components);
+  std::vector<std::uint8_t> batch;
 
   if (layout.orientation == kOrientationAsStored) {
     return sink.Begin(layout.width, layout.height) &&
-           ReadScanlines(decompressor, layout, batch.data(), sink);
+           ReadScanlines(decompressor, layout, batch, sink);
   }
   // Turning needs the whole stored picture; the upright rows are gathered from it one at
   // a time, so a sink that shrinks them never holds a second whole picture.
@@ -156,7 +166,7 @@ bool DecodeJpeg(std::span<const std::uint8_t> data, RowSink& sink) {
   if (!sink.Accepts(swapped ? layout.height : layout.width,
                     swapped ? layout.width : layout.height) ||
       !stored.Begin(layout.width, layout.height) ||
-      !ReadScanlines(decompressor, layout, batch.data(), stored)) {
+      !ReadScanlines(decompressor, layout, batch, stored)) {
     return false;
   }
   const Picture whole = std::move(stored).Result();
