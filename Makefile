@@ -32,7 +32,7 @@ unit: native
 e2e: dist
 	tools/run-e2e $(WIN) $(DIST)/Kadrex.exe
 
-test: unit e2e
+test: unit asan fuzz-short e2e
 
 run: dist
 	@if [ -n "$$DISPLAY" ]; then tools/wine-env $(WIN) wine $(DIST)/Kadrex.exe; else \
@@ -40,3 +40,27 @@ run: dist
 
 bench: native
 	$(NATIVE)/bench/kadrex-bench $(NATIVE)/bench $(if $(RUNS),--runs $(RUNS))
+
+# The unit tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN := build/asan
+SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+
+# libFuzzer targets (clang): `make fuzz` runs each FUZZ_SECONDS on its growing corpus;
+# `make test` runs each for FUZZ_SHORT_SECONDS, so that a new crash fails the build.
+FUZZ := build/fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_SHORT_SECONDS ?= 20
+
+.PHONY: asan fuzz fuzz-short
+
+asan: setup
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_C_FLAGS=$(SANITIZE)" \
+	  "-DCMAKE_CXX_FLAGS=$(SANITIZE)" >/dev/null
+	cmake --build $(ASAN) -j$(JOBS) --target kadrex_unit_tests
+	$(ASAN)/tests/kadrex_unit_tests --gtest_brief=1
+
+fuzz: setup
+	JOBS=$(JOBS) tools/run-fuzz $(FUZZ) $(FUZZ_SECONDS)
+
+fuzz-short: setup
+	JOBS=$(JOBS) tools/run-fuzz $(FUZZ) $(FUZZ_SHORT_SECONDS)
