@@ -64,3 +64,8 @@ fuzz: setup
 
 fuzz-short: setup
 	JOBS=$(JOBS) tools/run-fuzz $(FUZZ) $(FUZZ_SHORT_SECONDS)
+
+.PHONY: bench-memory
+
+bench-memory: native
+	$(NATIVE)/bench/kadrex-batch-memory $(NATIVE)/bench
