@@ -24,6 +24,7 @@ using test::ExifBlock;
 constexpr std::uint8_t kSoi = 0xD8;
 constexpr std::uint8_t kSof0 = 0xC0;
 constexpr std::uint8_t kSof1 = 0xC1;
+constexpr std::uint8_t kSof2 = 0xC2;
 constexpr std::uint8_t kDht = 0xC4;
 constexpr std::uint8_t kDqt = 0xDB;
 constexpr std::uint8_t kDri = 0xDD;
@@ -378,8 +379,43 @@ TEST(JpegDecode, StreamsRowsAndStopsWhenTheSinkRefuses) {
 
   test::RefusingSink refusing;
   EXPECT_FALSE(DecodeJpeg(jpeg, refusing));
-  EXPECT_EQ(refusing.begins, 1);
-  EXPECT_EQ(refusing.rows, 0);
+  EXPECT_EQ(refusing.asked, (std::vector<std::pair<int, int>>{{20, 40}}));
+  EXPECT_EQ(refusing.begins + refusing.rows, 0);
+}
+
+// Accepts any size and keeps nothing.
+class CountingSink final : public RowSink {
+ public:
+  bool Begin(int, int) override { return true; }
+  void Row(const std::uint8_t*) override { ++rows; }
+  int rows = 0;
+};
+
+TEST(JpegDecode, BoundsTheMemoryOfProgressiveFrames) {
+  // Four full-resolution components: a progressive file keeps 8 bytes of coefficients a
+  // pixel, 800 MB for a frame of 10000 x 10000, however little data follows.
+  const Bytes inks(16 * 16 * 4, 100);
+  const Bytes small = EncodeWithLibjpeg(16, 16, 4, JCS_CMYK, inks, [](jpeg_compress_struct& c) {
+    jpeg_set_colorspace(&c, JCS_CMYK);
+    for (int i = 0; i < c.num_components; ++i) {
+      c.comp_info[i].h_samp_factor = 1;
+      c.comp_info[i].v_samp_factor = 1;
+    }
+    jpeg_simple_progression(&c);
+  });
+  const std::vector<Segment> segments = ReadSegments(small);
+  const Segment* frame = FindSegment(segments, kSof2);
+  ASSERT_NE(frame, nullptr);
+  for (const unsigned side : {2000u, 10000u}) {
+    SCOPED_TRACE(side);
+    Bytes claimed = small;
+    std::uint8_t* size = &claimed[frame->offset + 5];
+    size[0] = size[2] = static_cast<std::uint8_t>(side >> 8);
+    size[1] = size[3] = side & 0xFF;
+    CountingSink sink;
+    EXPECT_EQ(DecodeJpeg(claimed, sink), side == 2000);
+    EXPECT_EQ(sink.rows, side == 2000 ? 2000 : 0);
+  }
 }
 
 // ---- EXIF orientation.

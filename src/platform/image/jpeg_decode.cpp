@@ -21,6 +21,11 @@ constexpr unsigned kLongestMarker = 0xFFFF;
 // 12 megapixels use up in a second or two.
 constexpr int kMaxScans = 1000;
 constexpr std::int64_t kMaxScannedPixels = std::int64_t{kMaxScans} * 12'000'000;
+// libjpeg's own memory, above all the coefficients that a progressive file keeps for the
+// whole picture, is bounded too: a 500-byte file can claim a frame whose coefficients
+// take 1.6 GB. The bound fits a progressive 4:2:0 photo at the pixel limit (3 bytes a
+// pixel), or 4:4:4 up to 100 megapixels; past it libjpeg fails for want of a backing store.
+constexpr long kMaxWorkingBytes = static_cast<long>(kMaxPicturePixels * 13 / 4);
 constexpr int kScanlineBatch = 16;
 // Where the scanline rows start: 8 bytes past a 32-byte boundary, 32 bytes apart.
 constexpr std::size_t kRowAlignment = 32;
@@ -95,6 +100,7 @@ bool ReadHeader(Decompressor& decompressor, std::span<const std::uint8_t> data,
   jpeg_decompress_struct& cinfo = decompressor.cinfo;
   if (setjmp(decompressor.trap.jump)) return false;
   jpeg_create_decompress(&cinfo);
+  cinfo.mem->max_memory_to_use = kMaxWorkingBytes;
   cinfo.progress = &decompressor.scanWatch;
   jpeg_mem_src(&cinfo, data.data(), static_cast<unsigned long>(data.size()));
   jpeg_save_markers(&cinfo, kExifMarker, kLongestMarker);
@@ -112,14 +118,20 @@ bool ReadHeader(Decompressor& decompressor, std::span<const std::uint8_t> data,
   return true;
 }
 
+// Allocates libjpeg's buffers; a progressive or multi-scan file is read whole here.
+bool StartDecompress(Decompressor& decompressor, const JpegLayout& layout) {
+  jpeg_decompress_struct& cinfo = decompressor.cinfo;
+  if (setjmp(decompressor.trap.jump)) return false;
+  jpeg_start_decompress(&cinfo);
+  return cinfo.output_components == layout.components;
+}
+
 // Hands every scanline to the target as RGB. Data that ends early is not an error:
 // libjpeg warns, ends the picture and fills the missing part with grey.
 bool ReadScanlines(Decompressor& decompressor, const JpegLayout& layout,
                    std::vector<std::uint8_t>& batch, RowSink& target) {
   jpeg_decompress_struct& cinfo = decompressor.cinfo;
   if (setjmp(decompressor.trap.jump)) return false;
-  jpeg_start_decompress(&cinfo);
-  if (cinfo.output_components != layout.components) return false;
   // libjpeg-turbo writes rows that start on a 32-byte boundary with stores that bypass
   // the cache, and the sink reads each row straight back; so no row starts on one.
   const std::size_t rowBytes = static_cast<std::size_t>(layout.width) * layout.components;
@@ -153,19 +165,23 @@ bool DecodeJpeg(std::span<const std::uint8_t> data, RowSink& sink) {
   Decompressor decompressor;
   JpegLayout layout;
   if (!ReadHeader(decompressor, data, layout)) return false;
+  // The sink is asked first, so that a size it refuses costs no memory; libjpeg's buffers
+  // come before the sink's, so that a file libjpeg cannot decode costs none of those.
+  const bool swapped = OrientationSwapsSides(layout.orientation);
+  if (!sink.Accepts(swapped ? layout.height : layout.width,
+                    swapped ? layout.width : layout.height) ||
+      !StartDecompress(decompressor, layout)) {
+    return false;
+  }
   std::vector<std::uint8_t> batch;
-
   if (layout.orientation == kOrientationAsStored) {
     return sink.Begin(layout.width, layout.height) &&
            ReadScanlines(decompressor, layout, batch, sink);
   }
   // Turning needs the whole stored picture; the upright rows are gathered from it one at
   // a time, so a sink that shrinks them never holds a second whole picture.
-  const bool swapped = OrientationSwapsSides(layout.orientation);
   PictureSink stored;
-  if (!sink.Accepts(swapped ? layout.height : layout.width,
-                    swapped ? layout.width : layout.height) ||
-      !stored.Begin(layout.width, layout.height) ||
+  if (!stored.Begin(layout.width, layout.height) ||
       !ReadScanlines(decompressor, layout, batch, stored)) {
     return false;
   }
