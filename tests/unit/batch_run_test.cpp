@@ -106,6 +106,29 @@ TEST_F(BatchRun, UnreadableSourcesAreSkippedSilently) {
   EXPECT_EQ(images.Width(kWorkingImage), 0);
 }
 
+TEST_F(BatchRun, EveryBrokenFileIsSkippedAndEveryGoodFileAroundThemConverts) {
+  Lines chosen;
+  int good = 0;
+  for (const auto& entry : fs::directory_iterator(KADREX_BROKEN_DIR)) {
+    const fs::path copy = temp / entry.path().filename();
+    fs::copy_file(entry.path(), copy);
+    chosen.push_back(copy.string());
+    chosen.push_back(MakeSource("good-" + std::to_string(++good) + ".png"));
+  }
+  ASSERT_GT(good, 1);
+  gui.openDialogAnswers.push_back(chosen);
+  ChooseBatchFiles(batch);
+  gui.SetValue(kBatchWidthField, 16);
+  gui.SetValue(kBatchHeightField, 12);
+  RunBatch(batch);
+  for (int i = 1; i <= good; ++i) {
+    EXPECT_EQ(Decoded(temp / ("Encoded/good-" + std::to_string(i) + ".bmp")).Width(1), 16);
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(temp / "Encoded"), fs::directory_iterator()),
+            good);
+  EXPECT_EQ(gui.messages.size(), 1u);
+}
+
 TEST_F(BatchRun, ZeroWidthKeepsTheLoadedSize) {
   gui.openDialogAnswers.push_back({MakeSource("a.bmp")});
   ChooseBatchFiles(batch);
