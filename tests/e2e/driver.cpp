@@ -232,8 +232,11 @@ std::optional<std::string> CloseMessageBox(const Process& process, std::string_v
                                            Timeout timeout, int button) {
   const HWND box = WaitForDialog(process, caption, timeout);
   std::optional<std::string> text = ControlText(FindControl(box, kMessageBoxText));
-  if (!text || !Post(box, WM_COMMAND, Command(button, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(box, button)))) {
+  // The box is gone before the next step, so that step cannot find it instead of its own.
+  if (!text ||
+      !Post(box, WM_COMMAND, Command(button, BN_CLICKED),
+            reinterpret_cast<LPARAM>(GetDlgItem(box, button))) ||
+      !WaitUntilClosed(box, timeout)) {
     return std::nullopt;
   }
   return text;
