@@ -42,6 +42,9 @@ LRESULT Win32Gui::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DRAWITEM:
       if (DrawMenuEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;
+    case WM_MOUSEWHEEL:
+      if (PassWheelToScrollArea(wParam, lParam)) return 0;
+      break;
     case WM_GETMINMAXINFO:
       LimitToFixedSize(window, *reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;
@@ -89,6 +92,20 @@ void Win32Gui::OnScroll(HWND from, int code) {
   if (code == TB_ENDTRACK && position == control->reportedPosition) return;
   control->reportedPosition = position;
   if (programSetting_ == 0) Queue(EventKind::Control, control->number);
+}
+
+bool Win32Gui::PassWheelToScrollArea(WPARAM wParam, LPARAM lParam) {
+  // The wheel goes to the focus, which is seldom the scroll area; it scrolls the area
+  // under the cursor instead.
+  const POINT cursor{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  const HWND under = WindowFromPoint(cursor);
+  for (const auto& [number, control] : controls_) {
+    if (control.area && (control.handle == under || IsChild(control.handle, under))) {
+      SendMessageW(control.handle, WM_MOUSEWHEEL, wParam, lParam);
+      return true;
+    }
+  }
+  return false;
 }
 
 bool Win32Gui::PassToDialogManager(MSG& message) {

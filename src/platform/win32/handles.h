@@ -52,6 +52,7 @@ using UniqueWindow = UniqueHandle<HWND, WindowRelease>;
 using UniqueMenu = UniqueHandle<HMENU, MenuRelease>;
 using UniqueFont = UniqueHandle<HFONT, GdiObjectRelease>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectRelease>;
+using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectRelease>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleRelease>;
 using UniqueFindHandle = UniqueHandle<HANDLE, FindHandleRelease>;
 

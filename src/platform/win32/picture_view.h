@@ -6,11 +6,6 @@
 
 namespace kadrex::win32 {
 
-struct UniqueBitmapRelease {
-  void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using UniqueBitmap = UniqueHandle<HBITMAP, UniqueBitmapRelease>;
-
 // A child window that shows a copy of a picture 1:1 and always has the picture's exact
 // size; without a picture it shows only its background. The window belongs to its
 // parent; this object only tracks it.
