@@ -5,12 +5,6 @@
 namespace kadrex::e2e {
 namespace {
 
-constexpr int kFormatBar = 2;
-constexpr int kWidthField = 6;
-constexpr int kHeightField = 7;
-constexpr int kQualityField = 8;
-constexpr int kOkButton = 9;
-constexpr int kOpenFilesItem = 1;
 constexpr std::string_view kChooseTitle = "Выбрать файл(ы)";
 constexpr std::string_view kInformation = "Информация";
 
@@ -53,8 +47,8 @@ TEST_F(Batch, ChosenFilesInACyrillicFolderInEachFormat) {
   MakePicture(In("b.png"), 120, 80, Format::Png);
   Launch();
   Choose({"море.jpg", "b.png"});
-  ASSERT_TRUE(TypeText(kadrex.Control(kWidthField), "64"));
-  ASSERT_TRUE(TypeText(kadrex.Control(kHeightField), "40"));
+  ASSERT_TRUE(TypeText(kadrex.Control(kBatchWidthField), "64"));
+  ASSERT_TRUE(TypeText(kadrex.Control(kBatchHeightField), "40"));
   for (const auto& [position, extension] : {std::pair{1, "bmp"}, {2, "jpg"}, {3, "png"}}) {
     SCOPED_TRACE(extension);
     ASSERT_TRUE(MoveTrackBar(kadrex.Control(kFormatBar), position));
@@ -90,7 +84,7 @@ TEST_F(Batch, QualityAndTypedWidths) {
   EXPECT_EQ(static_cast<unsigned char>(worst[dqt + 4]) >> 4, 1);
   EXPECT_EQ(static_cast<unsigned char>(best[best.find("\xFF\xDB") + 4]) >> 4, 0);
   // 2500 is beyond the field's range: its last valid value, 320, is used.
-  ASSERT_TRUE(TypeText(kadrex.Control(kWidthField), "2500"));
+  ASSERT_TRUE(TypeText(kadrex.Control(kBatchWidthField), "2500"));
   ASSERT_TRUE(MoveTrackBar(kadrex.Control(kFormatBar), 1));
   RunAndClose();
   EXPECT_EQ(LoadedPicture(In("Encoded\\photo.bmp")).Width(1), 320);

@@ -5,8 +5,6 @@
 namespace kadrex::e2e {
 namespace {
 
-constexpr int kCreateItem = 2;
-constexpr int kRemoveItem = 3;
 constexpr std::wstring_view kEntryKey = L"*\\Shell\\ИЗМЕНИТЬ ПАРАМЕТРЫ ФОТО";
 
 // The default value of the entry's command key; nothing when the key is missing.
@@ -40,24 +38,24 @@ TEST(ContextMenu, CreateNamesTheRunningProgramAndRemoveDeletesIt) {
   // Started in a folder of its own, not the program's.
   RunningKadrex kadrex = StartAndWait(ScenarioFolder("context-menu"));
   ASSERT_NE(kadrex.converter, nullptr);
-  ASSERT_TRUE(ChooseMenuItem(kadrex.converter, kCreateItem));
+  ASSERT_TRUE(ChooseMenuItem(kadrex.converter, kCreateContextMenuItem));
   EXPECT_EQ(CloseMessageBox(kadrex.process, "Информация"), "Контекстное меню создано!");
   const std::optional<std::wstring> command = CommandValue();
   ASSERT_TRUE(command);
   const std::wstring expected = L"\"" + Widen(Settings().kadrex) + L"\"\"%1\"";
   EXPECT_EQ(_wcsicmp(command->c_str(), expected.c_str()), 0) << Narrow(*command);
   // Again: the value is written anew and confirmed again.
-  ASSERT_TRUE(ChooseMenuItem(kadrex.converter, kCreateItem));
+  ASSERT_TRUE(ChooseMenuItem(kadrex.converter, kCreateContextMenuItem));
   EXPECT_EQ(CloseMessageBox(kadrex.process, "Информация"), "Контекстное меню создано!");
 
-  ASSERT_TRUE(ChooseMenuItem(kadrex.converter, kRemoveItem));
+  ASSERT_TRUE(ChooseMenuItem(kadrex.converter, kRemoveContextMenuItem));
   EXPECT_EQ(CloseMessageBox(kadrex.process, "Информация"), "Контекстное меню удалено!");
   EXPECT_FALSE(EntryExists());
   HKEY shell = nullptr;
   EXPECT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, L"*\\Shell", 0, KEY_READ, &shell), ERROR_SUCCESS);
   if (shell != nullptr) RegCloseKey(shell);
   // With nothing to remove nothing is said.
-  ASSERT_TRUE(ChooseMenuItem(kadrex.converter, kRemoveItem));
+  ASSERT_TRUE(ChooseMenuItem(kadrex.converter, kRemoveContextMenuItem));
   EXPECT_EQ(WaitForDialog(kadrex.process, "Информация", 2s), nullptr);
   RequestClose(kadrex.converter);
   EXPECT_EQ(kadrex.process.WaitForExit(), 0u);

@@ -7,22 +7,7 @@
 namespace kadrex::e2e {
 namespace {
 
-constexpr int kEditorButton = 10;
-constexpr int kZoomBar = 23;
-constexpr int kFrameColourBar = 24;
-constexpr int kCropButton = 25;
-constexpr int kTakeShownSize = 27;
-constexpr int kReset = 28;
-constexpr int kPreviewView = 29;
-constexpr int kWidthField = 31;
-constexpr int kHeightField = 32;
-constexpr int kFrameSizeLabel = 37;
-constexpr int kPictureSizeLabel = 43;
-constexpr int kFromClipboard = 19;
-constexpr int kOpenFile = 50;
-constexpr int kPreviewArea = 48;
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr DWORD kHandlerTime = 150;
 
 class Editor : public testing::Test {
  protected:
@@ -32,16 +17,9 @@ class Editor : public testing::Test {
     kadrex = StartAndWait(folder);
     ASSERT_NE(kadrex.converter, nullptr);
   }
-  // Control 10, and the editor window it builds anew, once its picture is shown.
-  void OpenEditor() {
-    const HWND previous = editor;
-    ASSERT_TRUE(ClickButton(kadrex.Control(kEditorButton)));
-    ASSERT_TRUE(WaitUntil([&] {
-      editor = WaitForWindow(kadrex.process, kEditorTitle, 0ms);
-      return editor != nullptr && editor != previous && IsWindowVisible(Control(kPreviewArea)) &&
-             !Text(kPictureSizeLabel).empty() && Text(kPictureSizeLabel) != "?";
-    }));
-    Settle();
+  void OpenEditor(std::string_view label = {}) {
+    editor = kadrex::e2e::OpenEditor(kadrex, editor, label);
+    ASSERT_NE(editor, nullptr) << label;
   }
   // Control 10 with the picture handed over in the hand-off file.
   void OpenOn(int width, int height) {
@@ -51,15 +29,7 @@ class Editor : public testing::Test {
     WriteFile(HandOffFile(), picture);
     OpenEditor();
   }
-  // Lets the program handle what was posted to it: a round trip through its message
-  // loop, then a little time for the handler that the loop runs.
-  void Settle() {
-    for (int i = 0; i < 2; ++i) {
-      DWORD_PTR result = 0;
-      SendMessageTimeoutW(kadrex.converter, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
-    }
-    Sleep(kHandlerTime);
-  }
+  void Settle() { kadrex::e2e::Settle(kadrex); }
   void Press(int id) {
     ASSERT_TRUE(ClickButton(Control(id)));
     Settle();
@@ -123,10 +93,10 @@ TEST_F(Editor, ZoomFitAndTheRefusedZoom) {
   Slide(kZoomBar, 150);
   ExpectText(kPictureSizeLabel, "960x720 (150 %)");
   EXPECT_EQ(ClientRect(Control(kPreviewView)).right, 960);
-  Press(kTakeShownSize);
+  Press(kTakeShownSizeButton);
   ExpectText(kWidthField, "960");
   ExpectText(kHeightField, "720");
-  Press(kReset);
+  Press(kResetButton);
   ExpectText(kPictureSizeLabel, "640x480 (100 %)");
   ExpectText(kWidthField, "640");
   for (const auto& [width, height, label] :
@@ -147,7 +117,7 @@ TEST_F(Editor, PictureTooLargeToZoomBlocksTheButtonsUntilASmallerOne) {
   Start("editor-blocked");
   OpenOn(9000, 100);
   ExpectText(kPictureSizeLabel, "4500x50 (50 %)");
-  Press(kTakeShownSize);
+  Press(kTakeShownSizeButton);
   ExpectText(kWidthField, "9000");
   OpenOn(64, 32);
   ExpectText(kPictureSizeLabel, "64x32 (100 %)");
@@ -159,7 +129,7 @@ TEST_F(Editor, OpenFileAndTheClipboard) {
   Start("editor-sources");
   OpenEditor();
   MakePicture(folder + "\\other.png", 200, 100, Format::Png);
-  ASSERT_TRUE(ClickButton(Control(kOpenFile)));
+  ASSERT_TRUE(ClickButton(Control(kOpenFileButton)));
   ASSERT_TRUE(
       AnswerFileDialogIn(kadrex.process, "Выберите файл изображения", folder, {"other.png"}));
   ExpectText(kPictureSizeLabel, "200x100 (100 %)");
@@ -181,7 +151,7 @@ TEST_F(Editor, OpenFileAndTheClipboard) {
   EmptyClipboard();
   SetClipboardData(CF_DIB, memory);
   CloseClipboard();
-  Press(kFromClipboard);
+  Press(kFromClipboardButton);
   ExpectText(kPictureSizeLabel, "70x50 (100 %)");
   EXPECT_EQ(ScreenPixel(Control(kPreviewView), 35, 25), kRed);
   EXPECT_FALSE(FileExists(TempFolder() + "jopa.bmp"));

@@ -7,11 +7,6 @@
 namespace kadrex::e2e {
 namespace {
 
-constexpr int kOkButton = 9;
-constexpr int kEditorButton = 10;
-constexpr int kZoomBar = 23;
-constexpr int kPictureSizeLabel = 43;
-
 // Twenty files: good photos in every format (one with the wrong extension) among
 // truncated, empty, giant-header and random ones. Returns the names that must convert.
 std::vector<std::string> MakeMixedFolder(const std::string& folder) {
@@ -113,14 +108,8 @@ TEST_F(HostileFiles, EditorShowsTheFailedLoadAndKeepsWorking) {
   HWND editor = nullptr;
   const auto open = [&](const std::string& name, const std::string& label) {
     WriteFile(HandOffFile(), folder + "\\" + name);
-    const HWND previous = editor;
-    ASSERT_TRUE(ClickButton(kadrex.Control(kEditorButton)));
-    ASSERT_TRUE(WaitUntil([&] {
-      editor = WaitForWindow(kadrex.process, kEditorTitle, 0ms);
-      return editor != nullptr && editor != previous &&
-             ControlText(FindControl(editor, kPictureSizeLabel)) == label;
-    })) << name
-        << ": " << ControlText(FindControl(editor, kPictureSizeLabel)).value_or("?");
+    editor = OpenEditor(kadrex, editor, label);
+    ASSERT_NE(editor, nullptr) << name;
   };
   for (const std::string name : {"cut.png", "cut.bmp", "header-only.jpg", "empty.jpg", "giant.bmp",
                                  "noise.jpg", "png-noise.png", "text.bmp", "icon.ico"}) {

@@ -7,14 +7,6 @@
 namespace kadrex::e2e {
 namespace {
 
-constexpr int kEditorButton = 10;
-constexpr int kCropButton = 25;
-constexpr int kSaveAsButton = 26;
-constexpr int kPreviewView = 29;
-constexpr int kWidthField = 31;
-constexpr int kHeightField = 32;
-constexpr int kPictureSizeLabel = 43;
-constexpr int kOpenFile = 50;
 constexpr std::string_view kSaveTitle = "Введите имя файла";
 
 class SaveAs : public testing::Test {
@@ -24,12 +16,8 @@ class SaveAs : public testing::Test {
     WriteFile(HandOffFile(), MakePicture(folder + "\\source.bmp", 640, 480));
     kadrex = StartAndWait(folder);
     ASSERT_NE(kadrex.converter, nullptr);
-    ASSERT_TRUE(ClickButton(kadrex.Control(kEditorButton)));
-    ASSERT_TRUE(WaitUntil([&] {
-      editor = WaitForWindow(kadrex.process, kEditorTitle, 0ms);
-      return editor != nullptr &&
-             ControlText(FindControl(editor, kPictureSizeLabel)) == "640x480 (100 %)";
-    }));
+    editor = OpenEditor(kadrex, nullptr, "640x480 (100 %)");
+    ASSERT_NE(editor, nullptr);
   }
   void TearDown() override {
     if (kadrex.converter != nullptr) RequestClose(kadrex.converter);
@@ -44,14 +32,7 @@ class SaveAs : public testing::Test {
     ASSERT_TRUE(ChooseMenuItem(editor, item));
     ASSERT_TRUE(AnswerFileDialog(kadrex.process, kSaveTitle, {name}));
   }
-  // A round trip through the program's message loop, so that what was posted is handled.
-  void Settle() {
-    for (int i = 0; i < 2; ++i) {
-      DWORD_PTR result = 0;
-      SendMessageTimeoutW(kadrex.converter, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
-    }
-    Sleep(150);
-  }
+  void Settle() { kadrex::e2e::Settle(kadrex); }
   std::string In(const std::string& name) const { return folder + "\\" + name; }
 
   std::string folder;
@@ -101,7 +82,7 @@ TEST_F(SaveAs, IconOfTheWholePictureWithoutATemporaryFileLeft) {
   ImageStore store;
   store.Put(1, std::move(halves));
   store.SaveBmp(1, In("halves.bmp"));
-  ASSERT_TRUE(ClickButton(FindControl(editor, kOpenFile)));
+  ASSERT_TRUE(ClickButton(FindControl(editor, kOpenFileButton)));
   ASSERT_TRUE(
       AnswerFileDialogIn(kadrex.process, "Выберите файл изображения", folder, {"halves.bmp"}));
   Settle();

@@ -7,12 +7,41 @@
 
 namespace kadrex::e2e {
 
+namespace {
+
+// Time for a handler to finish after the message that started it was taken.
+constexpr DWORD kHandlerTime = 150;
+
+}  // namespace
+
 RunningKadrex StartAndWait(const std::string& folder) {
   RunningKadrex kadrex{StartKadrex(folder)};
   if (!kadrex.process.Started()) return kadrex;
   kadrex.converter = WaitForWindow(kadrex.process, kConverterTitle);
   kadrex.process.WaitForIdle();
   return kadrex;
+}
+
+void Settle(const RunningKadrex& kadrex) {
+  for (int i = 0; i < 2; ++i) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(kadrex.converter, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+  }
+  Sleep(kHandlerTime);
+}
+
+HWND OpenEditor(const RunningKadrex& kadrex, HWND previous, std::string_view label) {
+  if (!ClickButton(kadrex.Control(kEditorButton))) return nullptr;
+  HWND editor = nullptr;
+  const bool shown = WaitUntil([&] {
+    editor = WaitForWindow(kadrex.process, kEditorTitle, 0ms);
+    if (editor == nullptr || editor == previous) return false;
+    const std::string shownLabel = ControlText(FindControl(editor, kPictureSizeLabel)).value_or("");
+    return label.empty() ? !shownLabel.empty() : shownLabel == label;
+  });
+  if (!shown) return nullptr;
+  Settle(kadrex);
+  return editor;
 }
 
 std::string MakePicture(const std::string& path, int width, int height, Format format) {

@@ -6,7 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "converter/converter_window.h"
+#include "converter/main_menu.h"
 #include "driver.h"
+#include "editor/editor_window.h"
 #include "platform/image/image_store.h"
 
 namespace kadrex::e2e {
@@ -21,6 +24,15 @@ struct RunningKadrex {
   HWND Control(int id) const { return FindControl(converter, id); }
 };
 RunningKadrex StartAndWait(const std::string& folder);
+
+// Lets the program handle what was posted to it: a round trip through its message loop,
+// then a little time for the handler that the loop runs.
+void Settle(const RunningKadrex& kadrex);
+
+// Presses the converter's editor button and waits for the editor window built anew (not
+// previous) to show a picture: the one labelled label, or any when label is empty.
+// The new editor window, or nullptr.
+HWND OpenEditor(const RunningKadrex& kadrex, HWND previous, std::string_view label = {});
 
 enum class Format { Bmp, Png, Jpeg };
 // Writes a width x height picture with a diagonal gradient; its path.

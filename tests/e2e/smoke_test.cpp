@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "driver.h"
+#include "scenario.h"
 
 namespace kadrex::e2e {
 namespace {
 
-constexpr std::string_view kMainTitle = "Меняем размеры и формат";
-
 TEST(Smoke, OpensItsWindowAndEndsCleanlyWhenClosed) {
   Process kadrex = StartKadrex(ScenarioFolder("smoke"));
   ASSERT_TRUE(kadrex.Started()) << "could not start " << Settings().kadrex;
-  const HWND window = WaitForWindow(kadrex, kMainTitle);
-  ASSERT_NE(window, nullptr) << "no window titled " << kMainTitle;
+  const HWND window = WaitForWindow(kadrex, kConverterTitle);
+  ASSERT_NE(window, nullptr) << "no window titled " << kConverterTitle;
   EXPECT_TRUE(kadrex.WaitForIdle());
   EXPECT_TRUE(SaveScreenshot("smoke"));
   ASSERT_TRUE(RequestClose(window));
