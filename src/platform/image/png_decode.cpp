@@ -11,25 +11,6 @@ namespace kadrex {
 
 namespace {
 
-class PngReadHandle {
- public:
-  PngReadHandle()
-      : png_(png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngErrorJumpBack,
-                                    PngWarningIgnore)),
-        info_(png_ != nullptr ? png_create_info_struct(png_) : nullptr) {}
-  ~PngReadHandle() { png_destroy_read_struct(&png_, &info_, nullptr); }
-  PngReadHandle(const PngReadHandle&) = delete;
-  PngReadHandle& operator=(const PngReadHandle&) = delete;
-
-  bool Valid() const { return info_ != nullptr; }
-  png_structp png() const { return png_; }
-  png_infop info() const { return info_; }
-
- private:
-  png_structp png_;
-  png_infop info_;
-};
-
 // The bytes libpng has not read yet.
 struct UnreadBytes {
   std::span<const std::uint8_t> rest;

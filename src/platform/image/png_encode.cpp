@@ -12,25 +12,6 @@ namespace {
 
 constexpr int kPngCompressionLevel = 9;
 
-class PngWriteHandle {
- public:
-  PngWriteHandle()
-      : png_(png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngErrorJumpBack,
-                                     PngWarningIgnore)),
-        info_(png_ != nullptr ? png_create_info_struct(png_) : nullptr) {}
-  ~PngWriteHandle() { png_destroy_write_struct(&png_, &info_); }
-  PngWriteHandle(const PngWriteHandle&) = delete;
-  PngWriteHandle& operator=(const PngWriteHandle&) = delete;
-
-  bool Valid() const { return info_ != nullptr; }
-  png_structp png() const { return png_; }
-  png_infop info() const { return info_; }
-
- private:
-  png_structp png_;
-  png_infop info_;
-};
-
 // An exception must not unwind through libpng, so a failed allocation becomes a libpng error.
 void AppendToOutput(png_structp png, png_bytep data, png_size_t length) {
   auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
