@@ -7,7 +7,7 @@ namespace {
 constexpr const char* kEditorFontFace = "Arial";
 
 struct FontSpec {
-  int font;
+  int number;
   int designPoints;
 };
 
@@ -16,8 +16,8 @@ constexpr FontSpec kEditorFonts[] = {{kLargeFont, 16}, {kMediumFont, 12}, {kSmal
 }  // namespace
 
 void CreateEditorFonts(Gui& gui, DisplayScale scale) {
-  for (const FontSpec& spec : kEditorFonts) {
-    gui.MakeFont(spec.font, kEditorFontFace, Scaled(spec.designPoints, scale.y), true);
+  for (const FontSpec& font : kEditorFonts) {
+    gui.MakeFont(font.number, kEditorFontFace, Scaled(font.designPoints, scale.y), true);
   }
 }
 

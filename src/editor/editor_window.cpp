@@ -77,30 +77,30 @@ Rect ScaledRect(Rect design, DisplayScale scale) {
           Scaled(design.height, scale.y)};
 }
 
-void AddControl(EditorContext& editor, const ControlSpec& spec) {
+void AddControl(EditorContext& editor, const ControlSpec& entry) {
   Gui& gui = editor.gui;
-  const Rect place = ScaledRect(spec.design, editor.scale);
-  switch (spec.kind) {
+  const Rect place = ScaledRect(entry.design, editor.scale);
+  switch (entry.kind) {
     case Kind::Button:
-      gui.AddButton(kEditorWindow, spec.control, place, spec.text);
+      gui.AddButton(kEditorWindow, entry.control, place, entry.text);
       break;
     case Kind::Label:
     case Kind::LeftLabel:
-      gui.AddLabel(kEditorWindow, spec.control, place, spec.text,
-                   spec.kind == Kind::Label ? TextAlign::Centre : TextAlign::Left);
+      gui.AddLabel(kEditorWindow, entry.control, place, entry.text,
+                   entry.kind == Kind::Label ? TextAlign::Centre : TextAlign::Left);
       break;
     case Kind::TrackBar:
     case Kind::TickedTrackBar:
-      gui.AddTrackBar(kEditorWindow, spec.control, place, spec.minimum, spec.maximum,
-                      spec.kind == Kind::TickedTrackBar);
+      gui.AddTrackBar(kEditorWindow, entry.control, place, entry.minimum, entry.maximum,
+                      entry.kind == Kind::TickedTrackBar);
       break;
     case Kind::SpinField:
-      gui.AddSpinField(kEditorWindow, spec.control, place, spec.minimum, spec.maximum);
+      gui.AddSpinField(kEditorWindow, entry.control, place, entry.minimum, entry.maximum);
       break;
     case Kind::ScrollArea: {
-      gui.AddScrollArea(kEditorWindow, spec.control, place, kPreviewInnerArea, kPreviewScrollStep);
+      gui.AddScrollArea(kEditorWindow, entry.control, place, kPreviewInnerArea, kPreviewScrollStep);
       const EditorState& state = editor.state;
-      gui.AddImageView(spec.control, kPreviewView,
+      gui.AddImageView(entry.control, kPreviewView,
                        {RoundHalfEven(state.previewOffsetX), RoundHalfEven(state.previewOffsetY)},
                        {Scaled(kPreviewDesignSize.width, editor.scale.x),
                         Scaled(kPreviewDesignSize.height, editor.scale.y)});
@@ -108,7 +108,7 @@ void AddControl(EditorContext& editor, const ControlSpec& spec) {
       break;
     }
   }
-  if (spec.font != kNoFont) gui.SetFont(spec.control, spec.font);
+  if (entry.font != kNoFont) gui.SetFont(entry.control, entry.font);
 }
 
 }  // namespace
@@ -123,7 +123,7 @@ void CreateEditorWindow(EditorContext& editor) {
     return;
   }
   gui.FixWindowSize(kEditorWindow);
-  for (const ControlSpec& spec : kEditorControls) AddControl(editor, spec);
+  for (const ControlSpec& entry : kEditorControls) AddControl(editor, entry);
   if (!gui.CreatePopupMenu(kSaveAsMenu, kEditorWindow)) return;
   for (const auto& [item, text] : kSaveAsItems) gui.AddMenuItem(kSaveAsMenu, item, text);
 }
