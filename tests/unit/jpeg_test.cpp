@@ -13,6 +13,7 @@
 #include "codec_test_support.h"
 #include "platform/image/decode.h"
 #include "platform/image/encode.h"
+#include "platform/image/resample.h"
 
 namespace kadrex {
 namespace {
@@ -481,6 +482,22 @@ TEST(JpegDecode, ShowsEveryExifOrientationUpright) {
       }
     }
     EXPECT_EQ(wrong, 0);
+  }
+}
+
+TEST(JpegDecode, TurningWhileResizingGivesThePixelsOfTurningThenResizing) {
+  const Bytes plain = Encoded(test::NoisePicture(37, 23), 10);
+  for (std::uint16_t orientation = 1; orientation <= 8; ++orientation) {
+    for (const auto& [width, height] : {std::pair{11, 7}, {50, 60}}) {
+      SCOPED_TRACE(testing::Message()
+                   << "orientation " << orientation << ", " << width << "x" << height);
+      const Bytes file = WithApp1(plain, ExifSaying(orientation));
+      Picture expected = Decoded(file);
+      ASSERT_TRUE(ResizePicture(expected, width, height));
+      AreaResampler resampler(width, height);
+      ASSERT_TRUE(DecodeJpeg(file, resampler));
+      EXPECT_TRUE(test::SamePicture(std::move(resampler).Result(), expected));
+    }
   }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/image/exif_orientation.h"
 #include "platform/image/jpeg_error_trap.h"
 #include "platform/image/picture_orientation.h"
+#include "platform/image/resample.h"
 
 namespace kadrex {
 
@@ -158,6 +159,17 @@ bool ReadScanlines(Decompressor& decompressor, const JpegLayout& layout,
   return true;
 }
 
+// The stored picture's rows gathered by a collecting sink; empty when decoding fails.
+template <typename Collector>
+Picture Collect(Decompressor& decompressor, const JpegLayout& layout,
+                std::vector<std::uint8_t>& batch, Collector& collector) {
+  if (!collector.Begin(layout.width, layout.height) ||
+      !ReadScanlines(decompressor, layout, batch, collector)) {
+    return Picture{};
+  }
+  return std::move(collector).Result();
+}
+
 }  // namespace
 
 bool DecodeJpeg(std::span<const std::uint8_t> data, RowSink& sink) {
@@ -178,15 +190,18 @@ bool DecodeJpeg(std::span<const std::uint8_t> data, RowSink& sink) {
     return sink.Begin(layout.width, layout.height) &&
            ReadScanlines(decompressor, layout, batch, sink);
   }
-  // Turning needs the whole stored picture; the upright rows are gathered from it one at
-  // a time, so a sink that shrinks them never holds a second whole picture.
-  PictureSink stored;
-  if (!stored.Begin(layout.width, layout.height) ||
-      !ReadScanlines(decompressor, layout, batch, stored)) {
-    return false;
+  // Turning needs the stored picture whole; for a sink that resizes, only resized to the
+  // target with its sides swapped as the turn swaps them.
+  Picture stored;
+  if (const std::optional<PictureSize> target = sink.ResizeTarget()) {
+    AreaResampler resized(swapped ? target->height : target->width,
+                          swapped ? target->width : target->height);
+    stored = Collect(decompressor, layout, batch, resized);
+  } else {
+    PictureSink whole;
+    stored = Collect(decompressor, layout, batch, whole);
   }
-  const Picture whole = std::move(stored).Result();
-  return !whole.Empty() && StreamUpright(whole, layout.orientation, sink);
+  return !stored.Empty() && StreamUpright(stored, layout.orientation, sink);
 }
 
 }  // namespace kadrex

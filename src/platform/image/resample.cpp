@@ -185,6 +185,10 @@ AreaResampler::AreaResampler(int targetWidth, int targetHeight)
 
 AreaResampler::~AreaResampler() = default;
 
+std::optional<PictureSize> AreaResampler::ResizeTarget() const {
+  return PictureSize{state_->targetWidth, state_->targetHeight};
+}
+
 bool AreaResampler::Begin(int width, int height) {
   State& s = *state_;
   s.sourceHeight = 0;

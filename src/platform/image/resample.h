@@ -17,6 +17,7 @@ class AreaResampler final : public RowSink {
   ~AreaResampler() override;
   bool Begin(int width, int height) override;
   void Row(const std::uint8_t* rgb) override;
+  std::optional<PictureSize> ResizeTarget() const override;
   // The resized picture once every source row has arrived; empty otherwise.
   Picture Result() &&;
 

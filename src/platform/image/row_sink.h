@@ -1,10 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/image/picture.h"
 
 namespace kadrex {
+
+struct PictureSize {
+  int width = 0;
+  int height = 0;
+};
 
 // Where a decoder puts its rows. Decoders that can deliver rows in order stream them,
 // so a batch run can shrink a photo without ever holding it at full size.
@@ -20,6 +26,10 @@ class RowSink {
   virtual void Row(const std::uint8_t* rgb) = 0;
   // For decoders that had to build the whole picture first.
   virtual bool Take(Picture&& whole);
+  // The size the sink resizes every picture to, if it does. A decoder that must turn the
+  // stored picture upright can then resize it first and turn the small result: each axis
+  // is weighted on its own, so the pixels are the same and the whole picture is never held.
+  virtual std::optional<PictureSize> ResizeTarget() const { return std::nullopt; }
 };
 
 // Collects the rows into a picture.
