@@ -79,9 +79,10 @@ TEST(ConverterWindow, EveryControlAsTheProgramLaysItOut) {
   EXPECT_EQ(TrackBarPosition(kadrex.Control(2)), 1);
 
   // The spin fields: an edit with its number, and an up-down arrow pair with the range.
-  const std::tuple<int, const char*, int> fields[] = {
-      {6, "320", 2000}, {7, "240", 2000}, {8, "10", 10}};
-  for (const auto& [id, first, maximum] : fields) {
+  const std::tuple<int, const char*, int, RECT> fields[] = {{6, "320", 2000, {15, 38, 75, 58}},
+                                                            {7, "240", 2000, {90, 38, 150, 58}},
+                                                            {8, "10", 10, {220, 38, 260, 58}}};
+  for (const auto& [id, first, maximum, place] : fields) {
     SCOPED_TRACE(id);
     const HWND edit = kadrex.Control(id);
     ASSERT_NE(edit, nullptr);
@@ -92,8 +93,16 @@ TEST(ConverterWindow, EveryControlAsTheProgramLaysItOut) {
     const LRESULT range = SendMessageW(arrows, UDM_GETRANGE, 0, 0);
     EXPECT_EQ(HIWORD(range), 0);
     EXPECT_EQ(LOWORD(range), maximum);
-    // The pair takes its place inside the field's rectangle, at the right.
-    EXPECT_LE(PlaceInParent(arrows).right, PlaceInParent(edit).right + 60);
+    // The edit and, at its right, the arrow pair fill the field's rectangle together; the
+    // pair lies on the edit's sunken border, as the standard control puts it.
+    const RECT editPlace = PlaceInParent(edit);
+    const RECT arrowsPlace = PlaceInParent(arrows);
+    EXPECT_EQ(editPlace.left, place.left);
+    EXPECT_EQ(editPlace.top, place.top);
+    EXPECT_EQ(editPlace.bottom, place.bottom);
+    EXPECT_NEAR(arrowsPlace.left, editPlace.right, 2);
+    EXPECT_NEAR(arrowsPlace.right, place.right, 2);
+    EXPECT_EQ(arrowsPlace.top, place.top);
   }
   EXPECT_TRUE(SaveScreenshot("converter-window"));
 }
