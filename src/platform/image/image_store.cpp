@@ -14,11 +14,11 @@ namespace kadrex {
 
 namespace {
 
-bool Decode(std::span<const std::uint8_t> data, Picture& out) {
-  PictureSink sink;
-  if (!DecodePicture(data, sink)) return false;
-  out = std::move(sink).Result();
-  return !out.Empty();
+// The picture a collecting sink (whole or resized) makes of the data; empty on failure.
+template <typename Collector>
+Picture Decoded(std::span<const std::uint8_t> data, Collector&& collector) {
+  if (!DecodePicture(data, collector)) return Picture{};
+  return std::move(collector).Result();
 }
 
 template <typename Encoder>
@@ -30,33 +30,19 @@ bool SaveEncoded(const Picture* picture, const std::string& path, Encoder encode
 }  // namespace
 
 bool ImageStore::LoadFile(int number, const std::string& path) {
-  pictures_.erase(number);
   std::vector<std::uint8_t> bytes;
-  Picture picture;
-  if (!ReadFileBytes(path, bytes) || !Decode(bytes, picture)) return false;
-  pictures_[number] = std::move(picture);
-  return true;
+  return Keep(number, ReadFileBytes(path, bytes) ? Decoded(bytes, PictureSink{}) : Picture{});
 }
 
 bool ImageStore::LoadFileResized(int number, const std::string& path, int width, int height) {
   if (!ResizeAllowed(width, height)) return LoadFile(number, path);
-  pictures_.erase(number);
   std::vector<std::uint8_t> bytes;
-  if (!ReadFileBytes(path, bytes)) return false;
-  AreaResampler resampler(width, height);
-  if (!DecodePicture(bytes, resampler)) return false;
-  Picture picture = std::move(resampler).Result();
-  if (picture.Empty()) return false;
-  pictures_[number] = std::move(picture);
-  return true;
+  return Keep(number, ReadFileBytes(path, bytes) ? Decoded(bytes, AreaResampler(width, height))
+                                                 : Picture{});
 }
 
 bool ImageStore::DecodeMemory(int number, std::span<const std::uint8_t> block, std::size_t bound) {
-  pictures_.erase(number);
-  Picture picture;
-  if (!Decode(block.first(std::min(bound, block.size())), picture)) return false;
-  pictures_[number] = std::move(picture);
-  return true;
+  return Keep(number, Decoded(block.first(std::min(bound, block.size())), PictureSink{}));
 }
 
 bool ImageStore::CreateBlack(int number, int width, int height) {
@@ -163,6 +149,11 @@ const Picture* ImageStore::Find(int number) const {
 void ImageStore::Put(int number, Picture&& picture) {
   pictures_.erase(number);
   if (!picture.Empty()) pictures_[number] = std::move(picture);
+}
+
+bool ImageStore::Keep(int number, Picture&& picture) {
+  Put(number, std::move(picture));
+  return Find(number) != nullptr;
 }
 
 }  // namespace kadrex

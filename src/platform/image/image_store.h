@@ -54,6 +54,9 @@ class ImageStore {
   void Put(int number, Picture&& picture);
 
  private:
+  // Puts the picture under the number, or empties it; whether a picture is there now.
+  bool Keep(int number, Picture&& picture);
+
   std::map<int, Picture> pictures_;
 };
 
