@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "scenario.h"
+#include "kadrex_scenario.h"
 
 namespace kadrex::e2e {
 namespace {
@@ -8,7 +8,7 @@ namespace {
 constexpr std::string_view kChooseTitle = "Выбрать файл(ы)";
 constexpr std::string_view kInformation = "Информация";
 
-class Batch : public testing::Test {
+class Batch : public KadrexScenario {
  protected:
   void Start(const std::string& scenario) {
     folder = ScenarioFolder(scenario);
@@ -28,15 +28,9 @@ class Batch : public testing::Test {
     ASSERT_TRUE(ClickButton(kadrex.Control(kOkButton)));
     EXPECT_EQ(CloseMessageBox(kadrex.process, kInformation, 60s), "Все готово");
   }
-  void TearDown() override {
-    if (kadrex.converter != nullptr) RequestClose(kadrex.converter);
-    EXPECT_EQ(kadrex.process.WaitForExit(), 0u);
-    DeleteFileW(Widen(HandOffFile()).c_str());
-  }
   std::string In(const std::string& name) const { return folder + "\\" + name; }
 
   std::string folder;
-  RunningKadrex kadrex;
 };
 
 TEST_F(Batch, ChosenFilesInACyrillicFolderInEachFormat) {

@@ -1,5 +1,5 @@
 // clang-format off
-#include "scenario.h"
+#include "kadrex_scenario.h"
 #include <commctrl.h>
 // clang-format on
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-class Editor : public testing::Test {
+class Editor : public KadrexScenario {
  protected:
   void Start(const std::string& scenario) {
     folder = ScenarioFolder(scenario);
@@ -57,14 +57,8 @@ class Editor : public testing::Test {
     PostMessageW(view, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
     Settle();
   }
-  void TearDown() override {
-    if (kadrex.converter != nullptr) RequestClose(kadrex.converter);
-    EXPECT_EQ(kadrex.process.WaitForExit(), 0u);
-    DeleteFileW(Widen(HandOffFile()).c_str());
-  }
 
   std::string folder;
-  RunningKadrex kadrex;
   HWND editor = nullptr;
 };
 

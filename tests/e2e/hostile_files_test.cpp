@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "scenario.h"
+#include "kadrex_scenario.h"
 
 namespace kadrex::e2e {
 namespace {
@@ -46,15 +46,7 @@ std::vector<std::string> MakeMixedFolder(const std::string& folder) {
   return good;
 }
 
-class HostileFiles : public testing::Test {
- protected:
-  void TearDown() override {
-    if (kadrex.converter != nullptr) RequestClose(kadrex.converter);
-    EXPECT_EQ(kadrex.process.WaitForExit(), 0u);
-    DeleteFileW(Widen(HandOffFile()).c_str());
-  }
-  RunningKadrex kadrex;
-};
+using HostileFiles = KadrexScenario;
 
 TEST_F(HostileFiles, BatchOverAMixedFolderConvertsEveryGoodFile) {
   const std::string folder = ScenarioFolder("hostile-batch");

@@ -2,14 +2,14 @@
 
 #include <filesystem>
 
-#include "scenario.h"
+#include "kadrex_scenario.h"
 
 namespace kadrex::e2e {
 namespace {
 
 constexpr std::string_view kSaveTitle = "Введите имя файла";
 
-class SaveAs : public testing::Test {
+class SaveAs : public KadrexScenario {
  protected:
   void SetUp() override {
     folder = ScenarioFolder(testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -18,11 +18,6 @@ class SaveAs : public testing::Test {
     ASSERT_NE(kadrex.converter, nullptr);
     editor = OpenEditor(kadrex, nullptr, "640x480 (100 %)");
     ASSERT_NE(editor, nullptr);
-  }
-  void TearDown() override {
-    if (kadrex.converter != nullptr) RequestClose(kadrex.converter);
-    EXPECT_EQ(kadrex.process.WaitForExit(), 0u);
-    DeleteFileW(Widen(HandOffFile()).c_str());
   }
   // Types the size, chooses a save-as item and answers the save dialog with a name.
   void Save(int item, const std::string& width, const std::string& height,
@@ -36,7 +31,6 @@ class SaveAs : public testing::Test {
   std::string In(const std::string& name) const { return folder + "\\" + name; }
 
   std::string folder;
-  RunningKadrex kadrex;
   HWND editor = nullptr;
 };
 
