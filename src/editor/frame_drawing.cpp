@@ -25,6 +25,11 @@ void RedrawFrame(EditorContext& editor, int x, int y, int width, int height) {
   editor.gui.ShowPicture(kPreviewView, images.Find(kDisplayImage));
 }
 
+void ClearFrame(EditorContext& editor) {
+  RedrawFrame(editor, 0, 0, 0, 0);
+  editor.state.frameBaseSet = false;
+}
+
 void FollowZoom(EditorContext& editor, float sizeRatio, int fitDivisor) {
   EditorState& state = editor.state;
   CropFrame& frame = state.frame;

@@ -38,11 +38,6 @@ bool EdgeCanMove(const EdgeMove& move, const CropFrame& frame, int width, int he
   return frame.y + frame.height < height;
 }
 
-void ClearFrame(EditorContext& editor) {
-  RedrawFrame(editor, 0, 0, 0, 0);
-  editor.state.frameBaseSet = false;
-}
-
 }  // namespace
 
 void MoveFrameEdge(EditorContext& editor, int button) {

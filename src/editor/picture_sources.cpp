@@ -91,8 +91,7 @@ void ResetAllActions(EditorContext& editor) {
   images.Copy(kLoadedImage, kWorkingImage);
   images.Copy(kLoadedImage, kReferenceImage);
   ShowLoadedPicture(editor);
-  RedrawFrame(editor, 0, 0, 0, 0);
-  editor.state.frameBaseSet = false;
+  ClearFrame(editor);
   editor.state.zoomPercent = 100;
   ApplyZoom(editor);
 }
