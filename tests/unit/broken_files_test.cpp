@@ -14,7 +14,7 @@ namespace kadrex {
 namespace {
 
 // Every file in the folder is hostile or damaged and must fail to load, whatever its
-// format; the files come from the tools/make-broken-* scripts.
+// format; the files come from tools/make-broken-files.
 struct BrokenFile {
   std::filesystem::path path;
   std::string testName;  // the file name in letters, digits and underscores, unique

@@ -1,16 +1,9 @@
-#!/usr/bin/env python3
-"""Writes the small hostile BMP and icon files of tests/unit/broken.
+"""Builders of the hostile BMP and icon files of tests/unit/broken: each returns the
+broken file and its intact twin."""
 
-Every file written here must fail to load. Run again after changing a file:
-    tools/make-broken-bmp-ico [output folder]
-With --valid the same builders write the intact versions of the files instead,
-to check by hand that only the planted fault makes them fail.
-"""
-
-import pathlib
 import struct
-import sys
-import zlib
+
+from png_jpeg import PNG_SIGNATURE, png_chunk
 
 INT32_MAX = 2**31 - 1
 INT32_MIN = -(2**31)
@@ -50,8 +43,7 @@ def icon_bmp_image(width=2, height=2, bits=24, compression=0, size=40, colour_ro
 def png_image(width, height):
     """A PNG that ends after its header chunk: no pixel data, no end chunk."""
     ihdr = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    chunk = struct.pack(">I", len(ihdr)) + b"IHDR" + ihdr
-    return b"\x89PNG\r\n\x1a\n" + chunk + struct.pack(">I", zlib.crc32(chunk[4:]))
+    return PNG_SIGNATURE + png_chunk(b"IHDR", ihdr)
 
 
 def ico_file(images, count=None, offsets=None, sizes=None):
@@ -150,17 +142,3 @@ def broken_files():
         "ico-colour-count-huge.ico": (ico_file([with_colours_used(icon_8_bit, 0x40000000)]),
                                       ico_file([icon_8_bit])),
     }
-
-
-def main():
-    args = [a for a in sys.argv[1:] if a != "--valid"]
-    valid = "--valid" in sys.argv[1:]
-    default = pathlib.Path(__file__).resolve().parent.parent / "tests/unit/broken"
-    folder = pathlib.Path(args[0]) if args else default
-    folder.mkdir(parents=True, exist_ok=True)
-    for name, (broken, intact) in broken_files().items():
-        (folder / name).write_bytes(intact if valid else broken)
-
-
-if __name__ == "__main__":
-    main()
